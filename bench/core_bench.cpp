@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// One page recomputation as a keystroke triggers it: the UTF-8 texts of the
+// fields are converted to GBK, read as numbers, run through the formula, and
+// the result texts converted back to UTF-8 for the window.
+#include "expressionevaluator.h"
+#include "gbkcodec.h"
+#include "sectiontable.h"
+#include "weightformulas.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace korvane;
+
+namespace {
+
+void PlatePage(benchmark::State& state) {
+    const std::string thickness = "10", length = "12", width = "2.2", count = "1";
+    for (auto _ : state) {
+        PlateResult r = computePlate(utf8ToGbk(thickness), utf8ToGbk(length), utf8ToGbk(width),
+                                     utf8ToGbk(count));
+        std::string unit = gbkToUtf8(r.unitWeight), area = gbkToUtf8(r.area),
+                    weight = gbkToUtf8(r.weight);
+        benchmark::DoNotOptimize(unit);
+        benchmark::DoNotOptimize(area);
+        benchmark::DoNotOptimize(weight);
+    }
+}
+BENCHMARK(PlatePage);
+
+void RectTubePage(benchmark::State& state) {
+    const std::string a = "100", b = "50", d = "3", length = "6";
+    for (auto _ : state) {
+        SectionResult r =
+            computeRectTube(utf8ToGbk(a), utf8ToGbk(b), utf8ToGbk(d), utf8ToGbk(length));
+        std::string g = gbkToUtf8(r.g), weight = gbkToUtf8(r.weight);
+        benchmark::DoNotOptimize(g);
+        benchmark::DoNotOptimize(weight);
+    }
+}
+BENCHMARK(RectTubePage);
+
+// A table page: the G field holds the clicked row's weight (shown in the
+// window as UTF-8), the model field its Chinese model text.
+void EqualAnglePage(benchmark::State& state) {
+    const SectionTable& table = *sectionTable(SectionKind::EqualAngle);
+    const std::string g = gbkToUtf8(table.weightText(24));
+    const std::string model = gbkToUtf8(table.modelText(24));
+    const std::string length = "18";
+    for (auto _ : state) {
+        std::string gbkModel = utf8ToGbk(model);
+        std::string weight = gbkToUtf8(computeTableWeight(utf8ToGbk(g), utf8ToGbk(length)));
+        benchmark::DoNotOptimize(gbkModel);
+        benchmark::DoNotOptimize(weight);
+    }
+}
+BENCHMARK(EqualAnglePage);
+
+void EvaluateLength(benchmark::State& state) {
+    const ExpressionEvaluator evaluator;
+    const std::string text = "1500*4+200";
+    for (auto _ : state) {
+        std::string result = gbkToUtf8(evaluator.evaluate(utf8ToGbk(text)));
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(EvaluateLength);
+
+} // namespace
