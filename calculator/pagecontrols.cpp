@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+#include "pagecontrols.h"
+
+#include <QAbstractItemView>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "sketchview.h"
+
+namespace korvane {
+namespace {
+
+constexpr QRgb kResultBackground = qRgb(236, 236, 236);
+constexpr QRgb kModelBackground = qRgb(192, 192, 192);
+constexpr QRgb kTitleColor = qRgb(255, 128, 192);
+constexpr QRgb kFormulaLabelColor = qRgb(192, 96, 0);
+
+void setColors(QWidget* widget, QRgb text, QRgb base = 0) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, QColor(text));
+    palette.setColor(QPalette::WindowText, QColor(text));
+    if (base != 0)
+        palette.setColor(QPalette::Base, QColor(base));
+    widget->setPalette(palette);
+}
+
+QLineEdit* makeField(QWidget* parent, ControlKind kind) {
+    auto* field = new QLineEdit(parent);
+    QFont font = field->font();
+    font.setPixelSize(14);
+    field->setFont(font);
+    switch (kind) {
+    case ControlKind::NumberInput: {
+        static const QRegularExpression numberChars(QStringLiteral("[0-9.\\-]*"));
+        field->setValidator(new QRegularExpressionValidator(numberChars, field));
+        setColors(field, qRgb(0, 0, 0), qRgb(255, 255, 255));
+        break;
+    }
+    case ControlKind::TextInput:
+        setColors(field, qRgb(0, 0, 0), qRgb(255, 255, 255));
+        break;
+    case ControlKind::LengthInput:
+        setColors(field, qRgb(0, 0, 255), qRgb(255, 255, 255));
+        break;
+    case ControlKind::ResultBlue:
+    case ControlKind::ResultRed:
+    case ControlKind::ResultModel:
+        field->setReadOnly(true);
+        field->setFocusPolicy(Qt::ClickFocus); // can be selected and copied, never tabbed to
+        setColors(field,
+                  kind == ControlKind::ResultBlue  ? qRgb(0, 0, 255)
+                  : kind == ControlKind::ResultRed ? qRgb(255, 0, 0)
+                                                   : qRgb(0, 0, 0),
+                  kind == ControlKind::ResultModel ? kModelBackground : kResultBackground);
+        break;
+    default:
+        break;
+    }
+    return field;
+}
+
+QLabel* makeLabel(QWidget* parent, const ControlSpec& spec) {
+    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    QFont font = label->font();
+    if (spec.kind == ControlKind::Title) {
+        font.setFamily(QStringLiteral("黑体"));
+        font.setPixelSize(std::min(20, spec.rect.height() - 4));
+        font.setBold(true);
+        setColors(label, kTitleColor);
+    } else {
+        font.setPixelSize(12);
+        setColors(label, spec.kind == ControlKind::FormulaLabel  ? kFormulaLabelColor
+                         : spec.kind == ControlKind::FormulaText ? qRgb(0, 0, 255)
+                                                                 : qRgb(0, 0, 0));
+    }
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QTableWidget* makeList(QWidget* parent) {
+    auto* list = new QTableWidget(parent);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setShowGrid(true);
+    list->setSortingEnabled(false);
+    list->setWordWrap(false);
+    list->setTabKeyNavigation(false);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setDefaultSectionSize(18);
+    list->horizontalHeader()->setHighlightSections(false);
+    list->horizontalHeader()->setSectionsClickable(false);
+    list->setFocusPolicy(Qt::StrongFocus);
+    setColors(list, qRgb(0, 0, 0), qRgb(255, 255, 255));
+    return list;
+}
+
+class FocusFilter : public QObject {
+  public:
+    FocusFilter(QObject* parent, std::function<void(Qt::FocusReason)> handler)
+        : QObject(parent), handler_(std::move(handler)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            handler_(static_cast<QFocusEvent*>(event)->reason());
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void(Qt::FocusReason)> handler_;
+};
+
+} // namespace
+
+void buildControls(std::span<const ControlSpec> specs, QWidget* page) {
+    for (const ControlSpec& spec : specs) {
+        QWidget* parent = page;
+        if (spec.parent != nullptr) {
+            parent = page->findChild<QWidget*>(QString::fromUtf8(spec.parent));
+            Q_ASSERT(parent != nullptr);
+        }
+        QWidget* widget = nullptr;
+        switch (spec.kind) {
+        case ControlKind::Label:
+        case ControlKind::Title:
+        case ControlKind::FormulaLabel:
+        case ControlKind::FormulaText:
+            widget = makeLabel(parent, spec);
+            break;
+        case ControlKind::GroupBox:
+            widget = new QGroupBox(parent);
+            break;
+        case ControlKind::Sketch:
+            widget = new SketchView(QString::fromUtf8(spec.text), parent);
+            break;
+        case ControlKind::List:
+            widget = makeList(parent);
+            break;
+        case ControlKind::Button:
+            widget = new QPushButton(QString::fromUtf8(spec.text), parent);
+            widget->setFocusPolicy(Qt::NoFocus);
+            break;
+        default: {
+            QLineEdit* field = makeField(parent, spec.kind);
+            field->setText(QString::fromUtf8(spec.text));
+            widget = field;
+            break;
+        }
+        }
+        if (spec.color != 0)
+            setColors(widget, spec.color);
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setGeometry(spec.rect);
+        // Later controls overlap earlier ones only where the layout says so;
+        // titles that sit on a group box's frame must stay on top of it.
+        widget->raise();
+    }
+}
+
+QLineEdit* lineEdit(const QWidget* page, const char* name) {
+    return page->findChild<QLineEdit*>(QString::fromUtf8(name));
+}
+
+void onFocusIn(QWidget* widget, std::function<void(Qt::FocusReason)> handler) {
+    widget->installEventFilter(new FocusFilter(widget, std::move(handler)));
+}
+
+void selectAllOnFocus(QLineEdit* field, Qt::FocusReason reason) {
+    field->selectAll();
+    if (reason == Qt::MouseFocusReason) {
+        QPointer<QLineEdit> guard(field);
+        QTimer::singleShot(0, field, [guard] {
+            if (guard && guard->hasFocus())
+                guard->selectAll();
+        });
+    }
+}
+
+} // namespace korvane

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: MIT
+// The nine table-lookup pages as data: every control with its object name,
+// caption and rect on its page.
+#include "tablepages.h"
+
+namespace korvane {
+namespace {
+
+using K = ControlKind;
+
+// clang-format off
+constexpr ControlSpec kCheckeredPlate[] = {
+    {K::List, "超级列表框9", "", {28, 9, 200, 210}},
+    {K::Title, "标签21", "扁豆形花纹钢板重量计算", {297, 15, 218, 24}},
+    {K::Label, "标签13", "理论重量G(Kg/m):", {285, 54, 118, 28}},
+    {K::ResultBlue, "编辑框9", "", {412, 54, 120, 28}},
+    {K::Label, "标签18", "花纹板重量(Kg):", {285, 94, 123, 28}},
+    {K::ResultRed, "编辑框10", "", {412, 94, 120, 28}},
+    {K::Label, "标签19", "规格型号:", {285, 134, 70, 28}},
+    {K::ResultModel, "编辑框11", "", {412, 134, 120, 28}},
+    {K::Label, "标签20", "计算面积S(㎡):", {285, 174, 95, 28}},
+    {K::LengthInput, "编辑框12", "", {412, 174, 120, 28}},
+};
+
+constexpr ControlSpec kIBeam[] = {
+    {K::List, "超级列表框1", "", {1, 49, 260, 210}},
+    {K::Sketch, "图片框5", ":/sketches/ibeam.svg", {265, 66, 80, 60}},
+    {K::Title, "标签87", "普通工字钢重量计算", {358, 56, 192, 24}},
+    {K::Label, "标签79", "理论重量G(Kg/m):", {350, 95, 110, 28}},
+    {K::ResultBlue, "编辑框62", "", {477, 95, 90, 28}},
+    {K::Label, "标签80", "工字钢重量(Kg):", {350, 135, 123, 28}},
+    {K::ResultRed, "编辑框64", "", {477, 135, 90, 28}},
+    {K::Label, "标签82", "工字钢型号:", {350, 175, 80, 28}},
+    {K::ResultModel, "编辑框65", "", {477, 175, 90, 28}},
+    {K::Label, "标签81", "工字钢长度l(m):", {350, 215, 102, 28}},
+    {K::LengthInput, "编辑框63", "", {477, 215, 90, 28}},
+};
+
+constexpr ControlSpec kEqualAngle[] = {
+    {K::List, "超级列表框2", "", {28, 9, 200, 210}},
+    {K::Sketch, "图片框6", ":/sketches/equalangle.svg", {244, 25, 80, 64}},
+    {K::Title, "标签88", "等边角钢重量计算", {374, 15, 192, 24}},
+    {K::Label, "标签83", "理论重量G(Kg/m):", {350, 54, 118, 28}},
+    {K::ResultBlue, "编辑框66", "", {477, 54, 90, 28}},
+    {K::Label, "标签84", "等边角钢(Kg):", {350, 94, 123, 28}},
+    {K::ResultRed, "编辑框67", "", {477, 94, 90, 28}},
+    {K::Label, "标签85", "角钢型号:", {350, 134, 70, 28}},
+    {K::ResultModel, "编辑框68", "", {477, 134, 90, 28}},
+    {K::Label, "标签86", "角钢长度l(m):", {350, 174, 89, 28}},
+    {K::LengthInput, "编辑框69", "", {477, 174, 90, 28}},
+};
+
+constexpr ControlSpec kUnequalAngle[] = {
+    {K::List, "超级列表框3", "", {28, 9, 200, 210}},
+    {K::Sketch, "图片框7", ":/sketches/unequalangle.svg", {234, 25, 80, 60}},
+    {K::Title, "标签89", "不等边角钢重量计算", {344, 15, 192, 24}},
+    {K::Label, "标签90", "理论重量G(Kg/m):", {323, 54, 110, 28}},
+    {K::ResultBlue, "编辑框73", "", {450, 54, 120, 28}},
+    {K::Label, "标签91", "不等边角钢(Kg):", {323, 94, 123, 28}},
+    {K::ResultRed, "编辑框71", "", {450, 94, 120, 28}},
+    {K::Label, "标签92", "角钢型号:", {323, 134, 70, 28}},
+    {K::ResultModel, "编辑框72", "", {450, 134, 120, 28}},
+    {K::Label, "标签93", "角钢长度l(m):", {323, 174, 89, 28}},
+    {K::LengthInput, "编辑框70", "", {450, 174, 120, 28}},
+};
+
+constexpr ControlSpec kChannel[] = {
+    {K::List, "超级列表框4", "", {1, 49, 260, 210}},
+    {K::Sketch, "图片框8", ":/sketches/channel.svg", {268, 66, 75, 60}},
+    {K::Title, "标签94", "普通槽钢重量计算", {368, 56, 172, 24}},
+    {K::Label, "标签95", "理论重量G(Kg/m):", {350, 95, 110, 28}},
+    {K::ResultBlue, "编辑框74", "", {477, 95, 90, 28}},
+    {K::Label, "标签96", "槽钢重量Kg):", {350, 135, 123, 28}},
+    {K::ResultRed, "编辑框75", "", {477, 135, 90, 28}},
+    {K::Label, "标签97", "槽钢型号:", {350, 175, 70, 28}},
+    {K::ResultModel, "编辑框76", "", {477, 175, 90, 28}},
+    {K::Label, "标签98", "槽钢长度l(m):", {350, 215, 102, 28}},
+    {K::LengthInput, "编辑框77", "", {477, 215, 90, 28}},
+};
+
+constexpr ControlSpec kHBeam[] = {
+    {K::List, "超级列表框5", "", {28, 8, 300, 210}},
+    {K::Title, "标签109", "热轧H型钢重量计算", {360, 15, 181, 24}},
+    {K::Label, "标签110", "理论重量G(Kg/m):", {341, 54, 112, 28}},
+    {K::ResultBlue, "编辑框86", "", {468, 54, 100, 28}},
+    {K::Label, "标签111", "H型钢重量(Kg):", {341, 94, 126, 28}},
+    {K::ResultRed, "编辑框87", "", {468, 94, 100, 28}},
+    {K::Label, "标签112", "H型钢型号:", {341, 134, 70, 28}},
+    {K::ResultModel, "编辑框88", "", {441, 134, 130, 28}},
+    {K::Label, "标签113", "H型钢长度l(m):", {341, 174, 92, 28}},
+    {K::LengthInput, "编辑框89", "", {441, 174, 130, 28}},
+};
+
+constexpr ControlSpec kWeldedPipe[] = {
+    {K::List, "超级列表框7", "", {1, 49, 320, 210}},
+    {K::Title, "标签99", "普通焊接钢管重量计算", {341, 58, 200, 24}},
+    {K::Label, "标签100", "理论重量G(Kg/m):", {338, 95, 106, 28}},
+    {K::ResultBlue, "编辑框78", "", {465, 95, 90, 28}},
+    {K::Label, "标签101", "焊管重量(Kg):", {338, 135, 122, 28}},
+    {K::ResultRed, "编辑框79", "", {465, 135, 90, 28}},
+    {K::Label, "标签102", "焊管型号:", {338, 175, 73, 28}},
+    {K::ResultModel, "编辑框80", "", {465, 175, 90, 28}},
+    {K::Label, "标签103", "焊管长度l(m):", {338, 215, 89, 28}},
+    {K::LengthInput, "编辑框81", "", {465, 215, 90, 28}},
+};
+
+constexpr ControlSpec kRail[] = {
+    {K::List, "超级列表框6", "", {1, 49, 200, 210}},
+    {K::Sketch, "图片框9", ":/sketches/rail.svg", {205, 66, 100, 120}},
+    {K::Title, "标签104", "普通钢轨重量计算", {330, 56, 182, 24}},
+    {K::Label, "标签105", "理论重量G(Kg/m):", {317, 94, 105, 28}},
+    {K::ResultBlue, "编辑框82", "", {444, 94, 120, 28}},
+    {K::Label, "标签106", "钢轨重量(Kg):", {317, 134, 122, 28}},
+    {K::ResultRed, "编辑框83", "", {444, 134, 120, 28}},
+    {K::Label, "标签107", "钢轨型号:", {317, 174, 70, 28}},
+    {K::ResultModel, "编辑框84", "", {444, 174, 120, 28}},
+    {K::Label, "标签108", "钢轨长度l(m):", {317, 214, 89, 28}},
+    {K::LengthInput, "编辑框85", "", {444, 214, 120, 28}},
+};
+
+constexpr ControlSpec kCChannel[] = {
+    {K::List, "超级列表框8", "", {1, 49, 210, 210}},
+    {K::Sketch, "图片框11", ":/sketches/cchannel.svg", {219, 66, 90, 180}},
+    {K::Title, "标签122", "常见C型钢重量计算", {361, 56, 192, 24}},
+    {K::Label, "标签123", "理论重量G(Kg/m):", {317, 94, 118, 28}},
+    {K::ResultBlue, "编辑框97", "", {444, 94, 124, 28}},
+    {K::Label, "标签124", "C型钢重量(Kg):", {317, 134, 122, 28}},
+    {K::ResultRed, "编辑框98", "", {444, 134, 124, 28}},
+    {K::Label, "标签125", "C型钢型号:", {317, 174, 77, 28}},
+    {K::ResultModel, "编辑框99", "", {444, 174, 124, 28}},
+    {K::Label, "标签126", "C型钢长度l(m):", {317, 214, 109, 28}},
+    {K::LengthInput, "编辑框100", "", {444, 214, 124, 28}},
+};
+
+constexpr TablePageDescriptor kPages[] = {
+    {SectionKind::CheckeredPlate, kCheckeredPlate},
+    {SectionKind::IBeam, kIBeam},
+    {SectionKind::EqualAngle, kEqualAngle},
+    {SectionKind::UnequalAngle, kUnequalAngle},
+    {SectionKind::Channel, kChannel},
+    {SectionKind::HBeamTable, kHBeam},
+    {SectionKind::WeldedPipe, kWeldedPipe},
+    {SectionKind::Rail, kRail},
+    {SectionKind::CChannel, kCChannel},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const TablePageDescriptor> tablePageDescriptors() {
+    return kPages;
+}
+
+const TablePageDescriptor* tablePageDescriptor(SectionKind kind) {
+    for (const TablePageDescriptor& page : kPages)
+        if (page.kind == kind)
+            return &page;
+    return nullptr;
+}
+
+} // namespace korvane
