@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "applicationshell.h"
 #include "display.h"
 #include "mainwindow.h"
+#include "singleinstance.h"
+#include "visualstyle.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,8 +15,15 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    korvane::VisualStyle::apply();
+
+    korvane::ApplicationShell shell(korvane::platform::SingleInstance::defaultServerName());
+    // A second start only shows the running instance's window.
+    if (shell.handOverToRunningInstance())
+        return 0;
+
     korvane::MainWindow window;
+    shell.attach(&window);
     window.show();
     return QApplication::exec();
 }

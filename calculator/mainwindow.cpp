@@ -1,20 +1,345 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
-#include <QWidget>
+#include "clipplayer.h"
+#include "mainmenu.h"
+#include "pagenavigation.h"
+#include "pageplaceholders.h"
+#include "picturebutton.h"
+#include "programlauncher.h"
+#include "selectorbutton.h"
+#include "windowlayout.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QWindow>
 
 namespace korvane {
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+namespace {
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                         Qt::MSWindowsFixedSizeDialogHint;
+
+template <typename Widget> Widget* place(Widget* widget, const char* name, const QRect& rect) {
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, kWindowFlags) {
     setObjectName(QStringLiteral("启动窗口"));
     setWindowTitle(QStringLiteral("Korvane2019版-免费版"));
+    menu_ = new MainMenu(menuBar(), this);
+    clips_ = new platform::ClipPlayer(this);
+
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    setFixedSize(kClientWidth, kClientHeight);
-    move(kLeft, kTop);
+    buildPages(client);
+    buildSelector(client);
+    buildBottomBar(client);
+    connectMenu();
+
+    // Start-up state: quick add hidden, copy function on, page 0 without a pressed button.
+    quickAdd_->hide();
+    setCopyFunction(true);
+    applyClientHeight();
+    move(WindowLayout::kPosition);
+    focusPageField();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages(QWidget* client) {
+    mainTabs_ = place(new QTabWidget(client), "选择夹1", WindowLayout::kMainTabs);
+    // Pages are chosen with the selector buttons only; the page area fills the
+    // whole control, so the pages' controls sit at their places on the control.
+    mainTabs_->tabBar()->hide();
+    mainTabs_->setDocumentMode(true);
+    for (int page = 0; page < PageNavigation::kPageCount; ++page) {
+        auto* pageWidget = new QWidget;
+        mainTabs_->addTab(pageWidget, PageNavigation::pageCaption(page));
+        const int nestedCount = PageNavigation::nestedPageCount(page);
+        if (nestedCount == 0) {
+            addPlaceholderControls(page, 0, pageWidget);
+            continue;
+        }
+        auto* nested = new QTabWidget(pageWidget);
+        nested->setObjectName(PageNavigation::nestedTabName(page));
+        nested->setGeometry(WindowLayout::kNestedTabs);
+        for (int index = 0; index < nestedCount; ++index) {
+            auto* nestedWidget = new QWidget;
+            nested->addTab(nestedWidget, PageNavigation::nestedCaption(page, index));
+            addPlaceholderControls(page, index, nestedWidget);
+        }
+        connect(nested, &QTabWidget::currentChanged, this,
+                [this, page](int index) { onNestedTabChanged(page, index); });
+    }
+    connect(mainTabs_, &QTabWidget::currentChanged, this, &MainWindow::onMainTabChanged);
+}
+
+void MainWindow::buildSelector(QWidget* client) {
+    for (const WindowLayout::SelectorButtonRow& row : WindowLayout::selectorButtons()) {
+        auto* button =
+            new SelectorButton(QString::fromUtf8(row.caption),
+                               QUrl(QStringLiteral("qrc") + QString::fromUtf8(row.clip)), client);
+        place(button, row.name, row.rect);
+        connect(button, &QAbstractButton::clicked, this, [this, button, page = row.page] {
+            clips_->play(button->clip());
+            selectPage(page);
+        });
+        selectors_.append(button);
+    }
+}
+
+void MainWindow::buildBottomBar(QWidget* client) {
+    // A blank strip over the lower edge of the page area, behind the bottom bar.
+    auto* strip = place(new QLabel(client), "标签15遮挡", WindowLayout::kBlankStrip);
+    strip->setAutoFillBackground(true);
+
+    auto* onTop = place(new QCheckBox(QStringLiteral("总在最前"), client), "选择框1",
+                        WindowLayout::kOnTopCheckBox);
+    connect(onTop, &QCheckBox::toggled, this, &MainWindow::setAlwaysOnTop);
+
+    auto* calculator = place(new PictureButton(QStringLiteral(":/pictures/calculator.svg"), client),
+                             "计算器", WindowLayout::kCalculatorPicture);
+    calculator->setToolTip(QStringLiteral("计算器"));
+    connect(calculator, &PictureButton::pressed, this,
+            [] { platform::ProgramLauncher::startSystemCalculator(); });
+
+    panelButton_ = place(new QPushButton(QStringLiteral("打开材料汇总"), client),
+                         "按钮2打开材料汇总", WindowLayout::kPanelButton);
+    connect(panelButton_, &QPushButton::clicked, this, &MainWindow::toggleSummaryPanel);
+
+    auto* exitButton =
+        place(new QPushButton(QStringLiteral("退出"), client), "按钮3", WindowLayout::kExitButton);
+    connect(exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
+
+    // Both hidden buttons lie outside the client area: never seen, but in the focus cycle.
+    quickCopy_ = place(new QPushButton(client), "按钮5复制隐藏了", WindowLayout::kQuickCopyButton);
+    quickAdd_ = place(new QPushButton(client), "按钮4隐藏了", WindowLayout::kQuickAddButton);
+    quickCopy_->installEventFilter(this);
+    quickAdd_->installEventFilter(this);
+
+    summaryPanel_ = place(new QGroupBox(client), "分组框2", WindowLayout::kSummaryPanel);
+}
+
+void MainWindow::connectMenu() {
+    connect(menu_->copyOn(), &QAction::triggered, this, [this] { setCopyFunction(true); });
+    connect(menu_->copyOff(), &QAction::triggered, this, [this] { setCopyFunction(false); });
+    connect(menu_->showWindow(), &QAction::triggered, this, &MainWindow::showStoredWindow);
+    connect(menu_->checkUpdates(), &QAction::triggered, this, [] {
+        platform::ProgramLauncher::openWebPage(QUrl(QString::fromUtf8(MainMenu::kCheckUpdatesUrl)));
+    });
+    connect(menu_->weightTable(), &QAction::triggered, this, [] {
+        platform::ProgramLauncher::openWebPage(QUrl(QString::fromUtf8(MainMenu::kWeightTableUrl)));
+    });
+    connect(menu_->about(), &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(menu_->exitProgram(), &QAction::triggered, this, &MainWindow::exitRequested);
+}
+
+QTabWidget* MainWindow::nestedTabs(int page) const {
+    QWidget* pageWidget = mainTabs_->widget(page);
+    const QString name = PageNavigation::nestedTabName(page);
+    if (pageWidget == nullptr || name.isEmpty())
+        return nullptr;
+    return pageWidget->findChild<QTabWidget*>(name, Qt::FindDirectChildrenOnly);
+}
+
+int MainWindow::currentPage() const {
+    return mainTabs_->currentIndex();
+}
+
+int MainWindow::currentNestedPage() const {
+    QTabWidget* nested = nestedTabs(currentPage());
+    return nested ? nested->currentIndex() : 0;
+}
+
+SectionKind MainWindow::currentSectionKind() const {
+    return PageNavigation::sectionKind(currentPage(), currentNestedPage());
+}
+
+QWidget* MainWindow::pageWidget(int page, int nested) const {
+    if (QTabWidget* tabs = nestedTabs(page))
+        return tabs->widget(nested);
+    return nested == 0 ? mainTabs_->widget(page) : nullptr;
+}
+
+SelectorButton* MainWindow::selectorButton(int page) const {
+    return page >= 0 && page < selectors_.size() ? selectors_[page] : nullptr;
+}
+
+void MainWindow::selectPage(int page) {
+    if (page < 0 || page >= PageNavigation::kPageCount)
+        return;
+    mainTabs_->setCurrentIndex(page);
+    for (int index = 0; index < selectors_.size(); ++index)
+        selectors_[index]->setChecked(index == page);
+    focusPageField();
+    if (page == PageNavigation::kPlatePage && currentNestedPage() == 0)
+        emit platePageShown();
+}
+
+void MainWindow::onMainTabChanged(int page) {
+    focusByName(PageNavigation::mainTabFocusField(page));
+}
+
+void MainWindow::onNestedTabChanged(int page, int nested) {
+    if (page != currentPage())
+        return;
+    focusByName(PageNavigation::focusField(page, nested));
+    if (page == PageNavigation::kPlatePage && nested == 0)
+        emit platePageShown();
+}
+
+QWidget* MainWindow::focusField() const {
+    return findChild<QWidget*>(PageNavigation::focusField(currentPage(), currentNestedPage()));
+}
+
+void MainWindow::focusPageField() {
+    focusByName(PageNavigation::focusField(currentPage(), currentNestedPage()));
+}
+
+void MainWindow::focusByName(const QString& name) {
+    QWidget* field = findChild<QWidget*>(name);
+    // A field of a page not shown cannot take the focus.
+    if (field != nullptr && field->isVisibleTo(this))
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::advanceFocus(bool forward) {
+    const QStringList order = PageNavigation::focusOrder(currentPage(), currentNestedPage());
+    const int count = int(order.size());
+    int current = -1;
+    for (QWidget* widget = focusWidget(); widget != nullptr && widget != this && current < 0;
+         widget = widget->parentWidget())
+        current = int(order.indexOf(widget->objectName()));
+    for (int step = 1; step <= count; ++step) {
+        int index = 0;
+        if (current < 0)
+            index = forward ? step - 1 : count - step;
+        else
+            index = ((current + (forward ? step : -step)) % count + count) % count;
+        QWidget* next = findChild<QWidget*>(order[index]);
+        if (next != nullptr && next->isVisibleTo(this) && next->isEnabled()) {
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
+}
+
+bool MainWindow::copyFunctionOn() const {
+    return !quickCopy_->isHidden();
+}
+
+void MainWindow::setCopyFunction(bool on) {
+    quickCopy_->setVisible(on);
+    // Also restores the check marks when an item was chosen for the state already set.
+    menu_->showCopyFunction(on);
+}
+
+void MainWindow::toggleSummaryPanel() {
+    quickAdd_->show();
+    panelOpen_ = !panelOpen_;
+    applyClientHeight();
+    panelButton_->setText(panelOpen_ ? QStringLiteral("关闭材料汇总")
+                                     : QStringLiteral("打开材料汇总"));
+    menu_->copyFunctionMenu()->menuAction()->setVisible(!panelOpen_);
+    if (!panelOpen_)
+        quickAdd_->hide();
+    emit summaryPanelToggled(panelOpen_);
+}
+
+int MainWindow::designHeight() const {
+    return panelOpen_ ? WindowLayout::kDesignHeightOpen : WindowLayout::kDesignHeightClosed;
+}
+
+void MainWindow::applyClientHeight() {
+    const QSize client = panelOpen_ ? WindowLayout::kClientOpen : WindowLayout::kClientClosed;
+    centralWidget()->setFixedSize(client);
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+bool MainWindow::alwaysOnTop() const {
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void MainWindow::setAlwaysOnTop(bool on) {
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
+    if (windowHandle() == nullptr) {
+        setWindowFlags(flags);
+        return;
+    }
+    // Tell the window system directly: re-creating the window would hide and move it.
+    overrideWindowFlags(flags);
+    windowHandle()->setFlags(flags);
+}
+
+void MainWindow::showStoredWindow() {
+    showNormal();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+    emit hiddenByCloseBox();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Minimising (for example by the desktop's show-desktop command) hides the window.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                hide();
+        });
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    emit moved();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // Enter reaches the window only when the focused control left it alone.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+    else
+        advanceFocus(true);
+    event->accept();
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    advanceFocus(next);
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && (watched == quickCopy_ || watched == quickAdd_)) {
+        if (watched == quickCopy_)
+            emit quickCopyFocused();
+        else
+            emit quickAddFocused();
+        if (hiddenButtonsReturnFocus_)
+            focusPageField();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace korvane

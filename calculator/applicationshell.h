@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+namespace korvane {
+
+class MainWindow;
+namespace platform {
+class GlobalHotKeys;
+class SingleInstance;
+class TrayIcon;
+} // namespace platform
+
+// Everything around the main window: one instance per user, the tray icon, the
+// hot keys F1 (show) and Esc (hide), and the end of the program.
+class ApplicationShell : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr const char* kTrayTip = "Korvane2019版";
+
+    explicit ApplicationShell(const QString& instanceName, QObject* parent = nullptr);
+    ~ApplicationShell() override;
+
+    // Asks an instance that already runs to show its window; true when there is
+    // one, and this start is then to end.
+    bool handOverToRunningInstance();
+    // Becomes the running instance for `window`: listens for later starts, adds
+    // the tray icon and takes the hot keys.
+    void attach(MainWindow* window);
+    // Ends the program with exit code 0 once the current event is handled.
+    void exit();
+
+    platform::TrayIcon* trayIcon() const { return tray_; }
+    int showHotKeyId() const { return showKeyId_; }
+    int hideHotKeyId() const { return hideKeyId_; }
+    platform::SingleInstance* instance() const { return instance_; }
+
+  private:
+    void onHotKey(int id);
+    void openAbout();
+    void dockAbout();
+
+    platform::SingleInstance* instance_;
+    platform::TrayIcon* tray_ = nullptr;
+    platform::GlobalHotKeys* hotKeys_ = nullptr;
+    MainWindow* window_ = nullptr;
+    QPointer<QWidget> about_;
+    int showKeyId_ = 0;
+    int hideKeyId_ = 0;
+};
+
+} // namespace korvane

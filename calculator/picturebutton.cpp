@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#include "picturebutton.h"
+
+#include "svgpicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace korvane {
+
+PictureButton::PictureButton(QString picture, QWidget* parent)
+    : QWidget(parent), picture_(std::move(picture)) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit pressed();
+    QWidget::mousePressEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    SvgPicture::paint(&painter, picture_, rect());
+}
+
+} // namespace korvane

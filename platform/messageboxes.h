@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace korvane::platform {
+
+// Every message the program shows goes through the installed MessageBoxes, so
+// that tests can put a recording one in place and never wait on a modal box.
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+
+    // Information icon, OK button.
+    virtual void information(const QString& text) = 0;
+    // Question icon, Yes/No buttons; true for Yes.
+    virtual bool question(const QString& text) = 0;
+    // Exclamation icon, OK button.
+    virtual void warning(const QString& text) = 0;
+
+    // The installed boxes; the Qt message boxes unless something else was installed.
+    static MessageBoxes& current();
+    // Installs `boxes` (nullptr: the Qt message boxes again) and returns the one it replaces.
+    static MessageBoxes* install(MessageBoxes* boxes);
+};
+
+} // namespace korvane::platform

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "qtmessageboxes.h"
+
+#include <QMessageBox>
+
+namespace korvane::platform {
+
+namespace {
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons) {
+    // No owner: the box is application modal, like the task-modal boxes users know.
+    QMessageBox box(icon, QtMessageBoxes::title(), text, buttons);
+    box.setWindowModality(Qt::ApplicationModal);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+} // namespace
+
+QString QtMessageBoxes::title() {
+    return QStringLiteral("信息：");
+}
+
+void QtMessageBoxes::information(const QString& text) {
+    ask(QMessageBox::Information, text, QMessageBox::Ok);
+}
+
+bool QtMessageBoxes::question(const QString& text) {
+    return ask(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtMessageBoxes::warning(const QString& text) {
+    ask(QMessageBox::Warning, text, QMessageBox::Ok);
+}
+
+} // namespace korvane::platform
