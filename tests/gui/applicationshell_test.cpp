@@ -2,6 +2,7 @@
 #include "applicationshell.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
+#include "programlauncher.h"
 #include "recordingmessageboxes.h"
 #include "singleinstance.h"
 
@@ -22,10 +23,23 @@
 using korvane::ApplicationShell;
 using korvane::MainWindow;
 using korvane::platform::MessageBoxes;
+using korvane::platform::ProgramLauncher;
 using korvane::platform::RecordingMessageBoxes;
 using korvane::platform::SingleInstance;
 
 namespace {
+// Sets PATH for its lifetime.
+class ScopedPath {
+  public:
+    explicit ScopedPath(const QString& path) : saved_(qgetenv("PATH")) {
+        qputenv("PATH", QFile::encodeName(path));
+    }
+    ~ScopedPath() { qputenv("PATH", saved_); }
+
+  private:
+    QByteArray saved_;
+};
+
 // Runs the event loop until the program ends, or gives 99 after two seconds.
 int runUntilExit() {
     QTimer watchdog;
@@ -143,6 +157,45 @@ class ApplicationShellTest : public QObject {
         QVERIFY(!QApplication::quitOnLastWindowClosed());
         QCOMPARE(runUntilExit(), 99);
     }
+
+#ifdef Q_OS_UNIX
+    // The calculator picture starts the first installed desktop calculator in
+    // order of preference, or nothing.
+    void systemCalculator_data() {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("started");
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("xcalc only") << QStringList{"xcalc"} << "xcalc";
+        QTest::newRow("kcalc before xcalc") << QStringList{"xcalc", "kcalc"} << "kcalc";
+        QTest::newRow("gnome-calculator first")
+            << QStringList{"galculator", "gnome-calculator"} << "gnome-calculator";
+        QTest::newRow("unknown programs ignored") << QStringList{"bc", "dc"} << QString();
+    }
+    void systemCalculator() {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, started);
+        QTemporaryDir bin;
+        const QString marker = bin.filePath(QStringLiteral("started"));
+        for (const QString& name : installed) {
+            QFile script(bin.filePath(name));
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\necho " + name.toUtf8() + " > '" + QFile::encodeName(marker) +
+                         "'\n");
+            script.close();
+            script.setPermissions(script.permissions() | QFile::ExeOwner);
+        }
+        ScopedPath path(bin.path());
+        QCOMPARE(ProgramLauncher::startSystemCalculator(), !started.isEmpty());
+        if (started.isEmpty()) {
+            QVERIFY(ProgramLauncher::systemCalculator().isEmpty());
+            return;
+        }
+        QTRY_VERIFY(QFileInfo(marker).size() > 0);
+        QFile result(marker);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(result.readAll()).trimmed(), started);
+    }
+#endif
 
     void recordingMessageBoxesStandInWhileTheyLive() {
         MessageBoxes* before = &MessageBoxes::current();
