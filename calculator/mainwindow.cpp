@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
+#include "calculatorpages.h"
 #include "clipplayer.h"
 #include "mainmenu.h"
 #include "pagenavigation.h"
-#include "pageplaceholders.h"
 #include "picturebutton.h"
 #include "programlauncher.h"
 #include "selectorbutton.h"
@@ -46,10 +46,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, kWindowFlags) {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    pages_ = new CalculatorPages(this);
     buildPages(client);
     buildSelector(client);
     buildBottomBar(client);
     connectMenu();
+    pages_->connectWindow();
 
     // Start-up state: quick add hidden, copy function on, page 0 without a pressed button.
     quickAdd_->hide();
@@ -72,16 +74,20 @@ void MainWindow::buildPages(QWidget* client) {
         mainTabs_->addTab(pageWidget, PageNavigation::pageCaption(page));
         const int nestedCount = PageNavigation::nestedPageCount(page);
         if (nestedCount == 0) {
-            addPlaceholderControls(page, 0, pageWidget);
+            pages_->build(page, 0, pageWidget);
             continue;
         }
         auto* nested = new QTabWidget(pageWidget);
         nested->setObjectName(PageNavigation::nestedTabName(page));
         nested->setGeometry(WindowLayout::kNestedTabs);
+        // A low tab strip, as on the classic desktop: the pages below it are
+        // laid out for the space that leaves above the bottom bar.
+        nested->setDocumentMode(true);
+        nested->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; }"));
         for (int index = 0; index < nestedCount; ++index) {
             auto* nestedWidget = new QWidget;
             nested->addTab(nestedWidget, PageNavigation::nestedCaption(page, index));
-            addPlaceholderControls(page, index, nestedWidget);
+            pages_->build(page, index, nestedWidget);
         }
         connect(nested, &QTabWidget::currentChanged, this,
                 [this, page](int index) { onNestedTabChanged(page, index); });

@@ -11,6 +11,7 @@ class QTabWidget;
 
 namespace korvane {
 
+class CalculatorPages;
 class MainMenu;
 class SelectorButton;
 namespace platform {
@@ -28,6 +29,8 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     MainMenu* mainMenu() const { return menu_; }
+    // The pages' contents.
+    CalculatorPages* pages() const { return pages_; }
 
     // Pages: the main tab index and, on pages with nested tabs, the nested index.
     QTabWidget* mainTabs() const { return mainTabs_; }
@@ -106,6 +109,7 @@ class MainWindow : public QMainWindow {
     void focusByName(const QString& name);
 
     MainMenu* menu_ = nullptr;
+    CalculatorPages* pages_ = nullptr;
     QTabWidget* mainTabs_ = nullptr;
     QList<SelectorButton*> selectors_;
     QPushButton* panelButton_ = nullptr;

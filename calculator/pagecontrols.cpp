@@ -73,9 +73,11 @@ QLabel* makeLabel(QWidget* parent, const ControlSpec& spec) {
     QFont font = label->font();
     if (spec.kind == ControlKind::Title) {
         font.setFamily(QStringLiteral("黑体"));
-        font.setPixelSize(std::min(20, spec.rect.height() - 4));
+        font.setPixelSize(std::min(18, spec.rect.height() - 6));
         font.setBold(true);
         setColors(label, kTitleColor);
+        // Titles on a group box's frame hide the frame line behind them.
+        label->setAutoFillBackground(true);
     } else {
         font.setPixelSize(12);
         setColors(label, spec.kind == ControlKind::FormulaLabel  ? kFormulaLabelColor
@@ -83,7 +85,11 @@ QLabel* makeLabel(QWidget* parent, const ControlSpec& spec) {
                                                                  : qRgb(0, 0, 0));
     }
     label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Field captions sit level with their fields; formula lines keep to the
+    // top of their rect, where the bottom bar cannot cover them.
+    const bool topAligned =
+        spec.kind == ControlKind::FormulaLabel || spec.kind == ControlKind::FormulaText;
+    label->setAlignment(Qt::AlignLeft | (topAligned ? Qt::AlignTop : Qt::AlignVCenter));
     return label;
 }
 

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "expressionevaluator.h"
+#include "sectionkind.h"
+
+#include <QObject>
+#include <map>
+
+class QWidget;
+
+namespace korvane {
+
+class AuxiliaryPage;
+class FormulaPage;
+class MainWindow;
+class QuickCopy;
+class TablePage;
+
+// The contents of the main window's pages: the table pages, the formula
+// pages and the auxiliary tools, sharing one expression evaluator, and the
+// quick copy that hands their results on.
+class CalculatorPages : public QObject {
+    Q_OBJECT
+  public:
+    explicit CalculatorPages(MainWindow* window);
+
+    // Builds the page shown at (page, nested) of the main window on `pageWidget`.
+    void build(int page, int nested, QWidget* pageWidget);
+    // Wires the pages to the window once all of them are built.
+    void connectWindow();
+
+    TablePage* tablePage(SectionKind kind) const;
+    FormulaPage* formulaPage(SectionKind kind) const;
+    AuxiliaryPage* auxiliaryPage() const { return auxiliary_; }
+    QuickCopy* quickCopy() const { return quickCopy_; }
+
+  private:
+    MainWindow* window_;
+    ExpressionEvaluator evaluator_;
+    std::map<SectionKind, TablePage*> tablePages_;
+    std::map<SectionKind, FormulaPage*> formulaPages_;
+    QWidget* weighbridgePage_ = nullptr;
+    AuxiliaryPage* auxiliary_ = nullptr;
+    QuickCopy* quickCopy_ = nullptr;
+};
+
+} // namespace korvane

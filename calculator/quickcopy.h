@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace korvane {
+
+// Hands a page's result on with the keyboard alone: when the hidden
+// quick-copy button gets the focus, the page's weight is shown in a message
+// and put on the clipboard, and the focus goes back to the page's first field.
+class QuickCopy : public QObject {
+    Q_OBJECT
+  public:
+    struct Host {
+        QWidget* window;                                  // holds every page's fields
+        std::function<std::pair<int, int>()> currentPage; // main and nested tab index
+        std::function<void()> focusPageField;             // focus the page's first field
+    };
+
+    QuickCopy(Host host, QObject* parent = nullptr);
+
+    // The quick-copy button received the focus.
+    void quickCopy();
+    // The quick-copy button was clicked: copy without a message.
+    void copyResult();
+
+    // Whether every field the current page needs for a result is filled.
+    bool pageComplete() const;
+
+  private:
+    // Sends the focus back to the page's first field; false when a required
+    // field is empty before or after that.
+    bool focusPageAndCheck();
+    std::string resultText() const;
+
+    Host host_;
+};
+
+} // namespace korvane
