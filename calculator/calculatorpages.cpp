@@ -19,15 +19,27 @@ void CalculatorPages::build(int page, int nested, QWidget* pageWidget) {
     // Pages in the window's own colour, so that titles which cover a frame
     // line blend in.
     pageWidget->setAutoFillBackground(true);
+    // The start page is built at once; the others when first shown, so that
+    // start-up makes only what the first frame shows.
+    if (page == 0 && nested == 0)
+        buildNow(page, nested, pageWidget);
+    else
+        onFirstShow(pageWidget, [=, this] { buildNow(page, nested, pageWidget); });
+}
+
+void CalculatorPages::buildNow(int page, int nested, QWidget* pageWidget) {
     const SectionKind kind = PageNavigation::sectionKind(page, nested);
     if (const TablePageDescriptor* table = tablePageDescriptor(kind)) {
         tablePages_[kind] = new TablePage(*table, pageWidget, evaluator_);
     } else if (const FormulaPageDescriptor* formula = formulaPageDescriptor(kind)) {
         formulaPages_[kind] = new FormulaPage(*formula, pageWidget, evaluator_);
-    } else if (kind == SectionKind::Auxiliary && nested == 0) {
-        weighbridgePage_ = pageWidget;
-    } else if (kind == SectionKind::Auxiliary) {
-        auxiliary_ = new AuxiliaryPage(weighbridgePage_, pageWidget);
+    } else if (kind == SectionKind::Auxiliary && auxiliary_ == nullptr) {
+        // Both tools are built together, whichever is shown first.
+        QWidget* other = window_->pageWidget(page, 1 - nested);
+        auxiliary_ = nested == 0 ? new AuxiliaryPage(pageWidget, other)
+                                 : new AuxiliaryPage(other, pageWidget);
+        connect(auxiliary_, &AuxiliaryPage::informationReady, this,
+                [](const QString& text) { platform::MessageBoxes::current().information(text); });
     }
 }
 
@@ -37,8 +49,6 @@ void CalculatorPages::connectWindow() {
     formulaPage(SectionKind::Plate)->recompute();
     connect(window, &MainWindow::platePageShown, this,
             [this] { formulaPage(SectionKind::Plate)->recompute(); });
-    connect(auxiliary_, &AuxiliaryPage::informationReady, this,
-            [](const QString& text) { platform::MessageBoxes::current().information(text); });
 
     quickCopy_ = new QuickCopy(
         {window, [window] { return std::pair(window->currentPage(), window->currentNestedPage()); },

@@ -25,7 +25,8 @@ class CalculatorPages : public QObject {
   public:
     explicit CalculatorPages(MainWindow* window);
 
-    // Builds the page shown at (page, nested) of the main window on `pageWidget`.
+    // Builds the page shown at (page, nested) of the main window on `pageWidget`,
+    // at once for the start page, otherwise when it is first shown.
     void build(int page, int nested, QWidget* pageWidget);
     // Wires the pages to the window once all of them are built.
     void connectWindow();
@@ -36,11 +37,12 @@ class CalculatorPages : public QObject {
     QuickCopy* quickCopy() const { return quickCopy_; }
 
   private:
+    void buildNow(int page, int nested, QWidget* pageWidget);
+
     MainWindow* window_;
     ExpressionEvaluator evaluator_;
     std::map<SectionKind, TablePage*> tablePages_;
     std::map<SectionKind, FormulaPage*> formulaPages_;
-    QWidget* weighbridgePage_ = nullptr;
     AuxiliaryPage* auxiliary_ = nullptr;
     QuickCopy* quickCopy_ = nullptr;
 };

@@ -127,6 +127,25 @@ class FocusFilter : public QObject {
     std::function<void(Qt::FocusReason)> handler_;
 };
 
+class ShowFilter : public QObject {
+  public:
+    ShowFilter(QObject* parent, std::function<void()> shown)
+        : QObject(parent), shown_(std::move(shown)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            shown_();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> shown_;
+};
+
 } // namespace
 
 void buildControls(std::span<const ControlSpec> specs, QWidget* page) {
@@ -171,6 +190,8 @@ void buildControls(std::span<const ControlSpec> specs, QWidget* page) {
         // Later controls overlap earlier ones only where the layout says so;
         // titles that sit on a group box's frame must stay on top of it.
         widget->raise();
+        // Pages may be built while they are being shown.
+        widget->show();
     }
 }
 
@@ -180,6 +201,10 @@ QLineEdit* lineEdit(const QWidget* page, const char* name) {
 
 void onFocusIn(QWidget* widget, std::function<void(Qt::FocusReason)> handler) {
     widget->installEventFilter(new FocusFilter(widget, std::move(handler)));
+}
+
+void onFirstShow(QWidget* widget, std::function<void()> shown) {
+    widget->installEventFilter(new ShowFilter(widget, std::move(shown)));
 }
 
 void selectAllOnFocus(QLineEdit* field, Qt::FocusReason reason) {

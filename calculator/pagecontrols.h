@@ -53,6 +53,9 @@ QLineEdit* lineEdit(const QWidget* page, const char* name);
 // runs before the widget's own focus handling.
 void onFocusIn(QWidget* widget, std::function<void(Qt::FocusReason)> handler);
 
+// Calls `shown` once, when `widget` is first shown.
+void onFirstShow(QWidget* widget, std::function<void()> shown);
+
 // Selects the whole text so that the next keystroke replaces it. A mouse
 // click would place the cursor right after, so the selection is made again
 // once the click has been handled.

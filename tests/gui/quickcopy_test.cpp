@@ -179,7 +179,8 @@ class QuickCopyTest : public QObject {
         QFETCH(QString, weightField);
         MainWindowFixture f;
         QVERIFY(f.active);
-        QCOMPARE(field(f, weightField.toUtf8())->text(), QString());
+        QLineEdit* before = field(f, weightField.toUtf8()); // pages are built when first shown
+        QVERIFY(before == nullptr || before->text().isEmpty());
         f.showPage(page, nested);
         QCOMPARE(field(f, weightField.toUtf8())->text(), QStringLiteral("0.00"));
     }
