@@ -35,9 +35,6 @@ void setColors(QWidget* widget, QRgb text, QRgb base = 0) {
 
 QLineEdit* makeField(QWidget* parent, ControlKind kind) {
     auto* field = new QLineEdit(parent);
-    QFont font = field->font();
-    font.setPixelSize(14);
-    field->setFont(font);
     switch (kind) {
     case ControlKind::NumberInput: {
         static const QRegularExpression numberChars(QStringLiteral("[0-9.\\-]*"));
