@@ -30,9 +30,11 @@ void CalculatorPages::build(int page, int nested, QWidget* pageWidget) {
 void CalculatorPages::buildNow(int page, int nested, QWidget* pageWidget) {
     const SectionKind kind = PageNavigation::sectionKind(page, nested);
     if (const TablePageDescriptor* table = tablePageDescriptor(kind)) {
-        tablePages_[kind] = new TablePage(*table, pageWidget, evaluator_);
+        new TablePage(*table, pageWidget, evaluator_);
     } else if (const FormulaPageDescriptor* formula = formulaPageDescriptor(kind)) {
-        formulaPages_[kind] = new FormulaPage(*formula, pageWidget, evaluator_);
+        auto* formulaPage = new FormulaPage(*formula, pageWidget, evaluator_);
+        if (kind == SectionKind::Plate)
+            plate_ = formulaPage;
     } else if (kind == SectionKind::Auxiliary && auxiliary_ == nullptr) {
         // Both tools are built together, whichever is shown first.
         QWidget* other = window_->pageWidget(page, 1 - nested);
@@ -46,28 +48,17 @@ void CalculatorPages::buildNow(int page, int nested, QWidget* pageWidget) {
 void CalculatorPages::connectWindow() {
     MainWindow* window = window_;
     // The program opens on the plate page with its results worked out.
-    formulaPage(SectionKind::Plate)->recompute();
-    connect(window, &MainWindow::platePageShown, this,
-            [this] { formulaPage(SectionKind::Plate)->recompute(); });
+    plate_->recompute();
+    connect(window, &MainWindow::platePageShown, plate_, &FormulaPage::recompute);
 
-    quickCopy_ = new QuickCopy(
+    auto* quickCopy = new QuickCopy(
         {window, [window] { return std::pair(window->currentPage(), window->currentNestedPage()); },
          [window] { window->focusPageField(); }},
         this);
     window->setHiddenButtonsReturnFocus(false);
-    connect(window, &MainWindow::quickCopyFocused, quickCopy_, &QuickCopy::quickCopy);
-    connect(window->quickCopyButton(), &QPushButton::clicked, quickCopy_, &QuickCopy::copyResult);
+    connect(window, &MainWindow::quickCopyFocused, quickCopy, &QuickCopy::quickCopy);
+    connect(window->quickCopyButton(), &QPushButton::clicked, quickCopy, &QuickCopy::copyResult);
     connect(window, &MainWindow::quickAddFocused, window, &MainWindow::focusPageField);
-}
-
-TablePage* CalculatorPages::tablePage(SectionKind kind) const {
-    auto it = tablePages_.find(kind);
-    return it == tablePages_.end() ? nullptr : it->second;
-}
-
-FormulaPage* CalculatorPages::formulaPage(SectionKind kind) const {
-    auto it = formulaPages_.find(kind);
-    return it == formulaPages_.end() ? nullptr : it->second;
 }
 
 } // namespace korvane

@@ -5,7 +5,6 @@
 #include "sectionkind.h"
 
 #include <QObject>
-#include <map>
 
 class QWidget;
 
@@ -14,8 +13,6 @@ namespace korvane {
 class AuxiliaryPage;
 class FormulaPage;
 class MainWindow;
-class QuickCopy;
-class TablePage;
 
 // The contents of the main window's pages: the table pages, the formula
 // pages and the auxiliary tools, sharing one expression evaluator, and the
@@ -31,20 +28,13 @@ class CalculatorPages : public QObject {
     // Wires the pages to the window once all of them are built.
     void connectWindow();
 
-    TablePage* tablePage(SectionKind kind) const;
-    FormulaPage* formulaPage(SectionKind kind) const;
-    AuxiliaryPage* auxiliaryPage() const { return auxiliary_; }
-    QuickCopy* quickCopy() const { return quickCopy_; }
-
   private:
     void buildNow(int page, int nested, QWidget* pageWidget);
 
     MainWindow* window_;
     ExpressionEvaluator evaluator_;
-    std::map<SectionKind, TablePage*> tablePages_;
-    std::map<SectionKind, FormulaPage*> formulaPages_;
+    FormulaPage* plate_ = nullptr;
     AuxiliaryPage* auxiliary_ = nullptr;
-    QuickCopy* quickCopy_ = nullptr;
 };
 
 } // namespace korvane

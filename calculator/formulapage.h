@@ -23,9 +23,6 @@ class FormulaPage : public QObject {
     // Runs the formula on the inputs and writes the result fields.
     void recompute();
 
-    QLineEdit* input(int index) const { return inputs_.at(static_cast<size_t>(index)); }
-    QLineEdit* output(int index) const { return outputs_.at(static_cast<size_t>(index)); }
-
   private:
     void focused(QLineEdit* field, FocusAction action, Qt::FocusReason reason);
 
