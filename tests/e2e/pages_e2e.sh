@@ -4,50 +4,12 @@
 # Exits 77 (skipped) when Xvfb or the X tools are not installed.
 set -u
 program=${1:?usage: pages_e2e.sh PATH/TO/korvane}
-title="Korvane2019版-免费版"
-
-for tool in Xvfb xdotool xdpyinfo xclip; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed (bash scripts/setup.sh installs it)"
-    exit 77
-  fi
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null
-    wait "${pids[i]}" 2>/dev/null
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-check() { # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then echo "ok   - $what"; else echo "FAIL - $what"; failures=$((failures + 1)); fi
-}
-wait_for() { # wait_for SECONDS COMMAND...
-  local tries=$(($1 * 10)); shift
-  for ((t = 0; t < tries; t++)); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-n=101
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$n QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-wait_for 10 xdpyinfo >/dev/null 2>&1 || { echo "FAIL - Xvfb :$n did not start"; exit 1; }
+needed_tools=(xclip) first_display=101
+source "$(dirname "$0")/e2elib.sh"
 
 "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
-main_window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1; }
-found() { [ -n "$(main_window)" ]; }
-wait_for 10 found || { echo "FAIL - the main window did not appear"; exit 1; }
+wait_for 10 shown || { echo "FAIL - the main window did not appear"; exit 1; }
 win=$(main_window)
 eval "$(xdotool getwindowgeometry --shell "$win")"
 # Client coordinates: the client area lies below the menu bar, 291 pixels tall.
@@ -101,9 +63,4 @@ xdotool key Return
 check "amount: the capitals message appears" confirm_message
 check "amount: 壹元伍角整 on the clipboard" wait_for 3 clipboard_is "壹元伍角整"
 
-if [ "$failures" -ne 0 ]; then
-  echo "--- program output"
-  cat "$work/program.log"
-  exit 1
-fi
-echo "all page checks passed"
+finish "all page checks passed"

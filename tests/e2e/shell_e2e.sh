@@ -5,47 +5,8 @@
 # Exits 77 (skipped) when Xvfb is not installed.
 set -u
 program=${1:?usage: shell_e2e.sh PATH/TO/korvane}
-title="Korvane2019版-免费版"
-
-for tool in Xvfb xdotool xdpyinfo xmessage trayer; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed (bash scripts/setup.sh installs it)"
-    exit 77
-  fi
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null
-    wait "${pids[i]}" 2>/dev/null
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-check() { # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then echo "ok   - $what"; else echo "FAIL - $what"; failures=$((failures + 1)); fi
-}
-wait_for() { # wait_for SECONDS COMMAND...: polls until COMMAND succeeds
-  local tries=$(($1 * 10)); shift
-  for ((t = 0; t < tries; t++)); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-# A display of our own, and a runtime folder of our own for the instance socket.
-n=91
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$n
-wait_for 10 xdpyinfo >/dev/null 2>&1 || { echo "FAIL - Xvfb :$n did not start"; exit 1; }
-export XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
+needed_tools=(xmessage trayer) first_display=91
+source "$(dirname "$0")/e2elib.sh"
 
 trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 28 \
   --SetDockType false --SetPartialStrut false >/dev/null 2>&1 &
@@ -55,10 +16,6 @@ sleep 1
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=($program_pid)
-
-main_window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1; }
-shown() { [ -n "$(main_window)" ]; }
-hidden() { [ -z "$(main_window)" ]; }
 
 check "the main window appears" wait_for 10 shown
 win=$(main_window)
@@ -119,9 +76,4 @@ code=$?
 check "the button 退出 ends the program" test "$exited" -eq 0
 check "with exit code 0 (got $code)" test "$code" -eq 0
 
-if [ "$failures" -ne 0 ]; then
-  echo "--- program output"
-  cat "$work/program.log"
-  exit 1
-fi
-echo "all shell checks passed"
+finish "all shell checks passed"
