@@ -5,6 +5,7 @@
 #include "clipboard.h"
 #include "fieldtext.h"
 #include "gbkstring.h"
+#include "messageboxes.h"
 #include "numbertext.h"
 #include "pagecontrols.h"
 #include "weighbridge.h"
@@ -109,7 +110,7 @@ void AuxiliaryPage::convertAmount() {
 void AuxiliaryPage::copyCapitals() {
     const std::string capitals = fieldText(capitals_);
     platform::setClipboardText(capitals);
-    emit informationReady(
+    platform::MessageBoxes::current().information(
         fromGbk(utf8ToGbk("【金额大写】  ") + capitals + utf8ToGbk("\r\n复制成功！！")));
 }
 

@@ -30,10 +30,6 @@ class AuxiliaryPage : public QObject {
     QLineEdit* capitalsField() const { return capitals_; }
     QPushButton* copyButton() const { return copy_; }
 
-  signals:
-    // A success to report to the user with an information message.
-    void informationReady(const QString& text);
-
   private:
     QLineEdit* outbound_;
     QLineEdit* received_;

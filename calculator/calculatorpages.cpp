@@ -4,7 +4,6 @@
 #include "auxiliarypage.h"
 #include "formulapage.h"
 #include "mainwindow.h"
-#include "messageboxes.h"
 #include "pagenavigation.h"
 #include "quickcopy.h"
 #include "tablepage.h"
@@ -40,8 +39,6 @@ void CalculatorPages::buildNow(int page, int nested, QWidget* pageWidget) {
         QWidget* other = window_->pageWidget(page, 1 - nested);
         auxiliary_ = nested == 0 ? new AuxiliaryPage(pageWidget, other)
                                  : new AuxiliaryPage(other, pageWidget);
-        connect(auxiliary_, &AuxiliaryPage::informationReady, this,
-                [](const QString& text) { platform::MessageBoxes::current().information(text); });
     }
 }
 
@@ -51,10 +48,7 @@ void CalculatorPages::connectWindow() {
     plate_->recompute();
     connect(window, &MainWindow::platePageShown, plate_, &FormulaPage::recompute);
 
-    auto* quickCopy = new QuickCopy(
-        {window, [window] { return std::pair(window->currentPage(), window->currentNestedPage()); },
-         [window] { window->focusPageField(); }},
-        this);
+    auto* quickCopy = new QuickCopy(window);
     window->setHiddenButtonsReturnFocus(false);
     connect(window, &MainWindow::quickCopyFocused, quickCopy, &QuickCopy::quickCopy);
     connect(window->quickCopyButton(), &QPushButton::clicked, quickCopy, &QuickCopy::copyResult);

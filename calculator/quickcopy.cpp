@@ -4,6 +4,7 @@
 #include "clipboard.h"
 #include "fieldtext.h"
 #include "gbkstring.h"
+#include "mainwindow.h"
 #include "messageboxes.h"
 
 #include <QLineEdit>
@@ -47,29 +48,29 @@ constexpr QuickCopyPage kPages[] = {
 };
 // clang-format on
 
-const QuickCopyPage* findPage(std::pair<int, int> current) {
+const QuickCopyPage* findPage(const MainWindow* window) {
     for (const QuickCopyPage& page : kPages)
-        if (page.page == current.first && page.nested == current.second)
+        if (page.page == window->currentPage() && page.nested == window->currentNestedPage())
             return &page;
     return nullptr;
 }
 
-QLineEdit* field(QWidget* window, const char* name) {
+QLineEdit* field(const MainWindow* window, const char* name) {
     return window->findChild<QLineEdit*>(QString::fromUtf8(name));
 }
 
 } // namespace
 
-QuickCopy::QuickCopy(Host host, QObject* parent) : QObject(parent), host_(std::move(host)) {}
+QuickCopy::QuickCopy(MainWindow* window) : QObject(window), window_(window) {}
 
 bool QuickCopy::pageComplete() const {
-    const QuickCopyPage* page = findPage(host_.currentPage());
+    const QuickCopyPage* page = findPage(window_);
     if (page == nullptr)
         return false;
     for (const char* name : page->required) {
         if (name == nullptr)
             break;
-        QLineEdit* f = field(host_.window, name);
+        QLineEdit* f = field(window_, name);
         if (f == nullptr || f->text().isEmpty())
             return false;
     }
@@ -77,20 +78,20 @@ bool QuickCopy::pageComplete() const {
 }
 
 std::string QuickCopy::resultText() const {
-    const QuickCopyPage* page = findPage(host_.currentPage());
-    QLineEdit* result = page ? field(host_.window, page->resultField) : nullptr;
+    const QuickCopyPage* page = findPage(window_);
+    QLineEdit* result = page ? field(window_, page->resultField) : nullptr;
     return result ? fieldText(result) : std::string();
 }
 
 bool QuickCopy::focusPageAndCheck() {
     if (!pageComplete()) {
-        host_.focusPageField();
+        window_->focusPageField();
         return false;
     }
     // Focusing the first field evaluates the page's length expression; one
     // that cannot be evaluated leaves the length empty, and then there is no
     // result to hand on.
-    host_.focusPageField();
+    window_->focusPageField();
     return pageComplete();
 }
 
@@ -98,7 +99,7 @@ void QuickCopy::quickCopy() {
     if (!focusPageAndCheck())
         return;
 
-    const QuickCopyPage& page = *findPage(host_.currentPage());
+    const QuickCopyPage& page = *findPage(window_);
     const std::string result = resultText();
     std::string message;
     switch (page.form) {

@@ -2,12 +2,11 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 #include <string>
 
-class QWidget;
-
 namespace korvane {
+
+class MainWindow;
 
 // Hands a page's result on with the keyboard alone: when the hidden
 // quick-copy button gets the focus, the page's weight is shown in a message
@@ -15,13 +14,7 @@ namespace korvane {
 class QuickCopy : public QObject {
     Q_OBJECT
   public:
-    struct Host {
-        QWidget* window;                                  // holds every page's fields
-        std::function<std::pair<int, int>()> currentPage; // main and nested tab index
-        std::function<void()> focusPageField;             // focus the page's first field
-    };
-
-    QuickCopy(Host host, QObject* parent = nullptr);
+    explicit QuickCopy(MainWindow* window);
 
     // The quick-copy button received the focus.
     void quickCopy();
@@ -37,7 +30,7 @@ class QuickCopy : public QObject {
     bool focusPageAndCheck();
     std::string resultText() const;
 
-    Host host_;
+    MainWindow* window_;
 };
 
 } // namespace korvane

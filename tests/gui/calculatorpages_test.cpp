@@ -3,13 +3,13 @@
 #include "expressionevaluator.h"
 #include "formulapage.h"
 #include "pagehost.h"
+#include "recordingmessageboxes.h"
 #include "tablepage.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -275,19 +275,19 @@ class CalculatorPagesTest : public QObject {
         PageHost host(2);
         AuxiliaryPage page(host.page(0), host.page(1));
         QVERIFY(host.show());
-        QSignalSpy informed(&page, &AuxiliaryPage::informationReady);
+        korvane::platform::RecordingMessageBoxes messages;
+        const auto& informed = messages.messages();
         QGuiApplication::clipboard()->setText("old");
         page.copyButton()->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString());
         QCOMPARE(informed.size(), 1);
-        QCOMPARE(informed.at(0).at(0).toString(), QStringLiteral("【金额大写】  \r\n复制成功！！"));
+        QCOMPARE(informed.at(0).text, QStringLiteral("【金额大写】  \r\n复制成功！！"));
 
         page.amountField()->setFocus();
         QTest::keyClick(page.amountField(), Qt::Key_1);
         page.copyButton()->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("壹元整"));
-        QCOMPARE(informed.at(1).at(0).toString(),
-                 QStringLiteral("【金额大写】  壹元整\r\n复制成功！！"));
+        QCOMPARE(informed.at(1).text, QStringLiteral("【金额大写】  壹元整\r\n复制成功！！"));
     }
 };
 
