@@ -4,7 +4,6 @@
 #include "auxiliarypage.h"
 #include "formulapage.h"
 #include "mainwindow.h"
-#include "pagenavigation.h"
 #include "quickcopy.h"
 #include "tablepage.h"
 
@@ -27,18 +26,26 @@ void CalculatorPages::build(int page, int nested, QWidget* pageWidget) {
 }
 
 void CalculatorPages::buildNow(int page, int nested, QWidget* pageWidget) {
-    const SectionKind kind = PageNavigation::sectionKind(page, nested);
-    if (const TablePageDescriptor* table = tablePageDescriptor(kind)) {
-        new TablePage(*table, pageWidget, evaluator_);
-    } else if (const FormulaPageDescriptor* formula = formulaPageDescriptor(kind)) {
-        auto* formulaPage = new FormulaPage(*formula, pageWidget, evaluator_);
-        if (kind == SectionKind::Plate)
+    const PageDescriptor& descriptor = *pageDescriptor(page, nested);
+    switch (descriptor.form) {
+    case PageForm::Table:
+        new TablePage(descriptor, pageWidget, evaluator_);
+        break;
+    case PageForm::Formula: {
+        auto* formulaPage = new FormulaPage(descriptor, pageWidget, evaluator_);
+        if (descriptor.kind == SectionKind::Plate)
             plate_ = formulaPage;
-    } else if (kind == SectionKind::Auxiliary && auxiliary_ == nullptr) {
+        break;
+    }
+    case PageForm::Weighbridge:
+    case PageForm::Amount:
         // Both tools are built together, whichever is shown first.
-        QWidget* other = window_->pageWidget(page, 1 - nested);
-        auxiliary_ = nested == 0 ? new AuxiliaryPage(pageWidget, other)
-                                 : new AuxiliaryPage(other, pageWidget);
+        if (auxiliary_ == nullptr) {
+            QWidget* other = window_->pageWidget(page, 1 - nested);
+            auxiliary_ = nested == 0 ? new AuxiliaryPage(pageWidget, other)
+                                     : new AuxiliaryPage(other, pageWidget);
+        }
+        break;
     }
 }
 
@@ -49,7 +56,6 @@ void CalculatorPages::connectWindow() {
     connect(window, &MainWindow::platePageShown, plate_, &FormulaPage::recompute);
 
     auto* quickCopy = new QuickCopy(window);
-    window->setHiddenButtonsReturnFocus(false);
     connect(window, &MainWindow::quickCopyFocused, quickCopy, &QuickCopy::quickCopy);
     connect(window->quickCopyButton(), &QPushButton::clicked, quickCopy, &QuickCopy::copyResult);
     connect(window, &MainWindow::quickAddFocused, window, &MainWindow::focusPageField);

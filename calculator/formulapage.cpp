@@ -7,17 +7,17 @@
 
 namespace korvane {
 
-FormulaPage::FormulaPage(const FormulaPageDescriptor& descriptor, QWidget* page,
+FormulaPage::FormulaPage(const PageDescriptor& descriptor, QWidget* page,
                          const ExpressionEvaluator& evaluator)
-    : QObject(page), descriptor_(descriptor), evaluator_(evaluator) {
+    : QObject(page), formula_(descriptor.formula), evaluator_(evaluator) {
     buildControls(descriptor.controls, page);
-    for (const char* name : descriptor.outputs)
+    for (const char* name : formula_.outputs)
         if (name != nullptr)
             outputs_.push_back(lineEdit(page, name));
-    if (descriptor.lengthField != nullptr)
-        length_ = lineEdit(page, descriptor.lengthField);
+    if (formula_.lengthField != nullptr)
+        length_ = lineEdit(page, formula_.lengthField);
 
-    for (const FormulaInput& input : descriptor.inputs) {
+    for (const FormulaInput& input : formula_.inputs) {
         if (input.name == nullptr)
             continue;
         QLineEdit* field = lineEdit(page, input.name);
@@ -46,7 +46,7 @@ void FormulaPage::recompute() {
     texts.reserve(inputs_.size());
     for (const QLineEdit* field : inputs_)
         texts.push_back(fieldText(field));
-    std::vector<std::string> results = descriptor_.compute(texts);
+    std::vector<std::string> results = formula_.compute(texts);
     for (size_t i = 0; i < outputs_.size() && i < results.size(); ++i)
         setFieldText(outputs_[i], results[i]);
 }

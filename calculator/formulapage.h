@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "formulapages.h"
+#include "pagedescriptor.h"
 
 #include <QObject>
 #include <vector>
@@ -17,7 +17,7 @@ class ExpressionEvaluator;
 class FormulaPage : public QObject {
     Q_OBJECT
   public:
-    FormulaPage(const FormulaPageDescriptor& descriptor, QWidget* page,
+    FormulaPage(const PageDescriptor& descriptor, QWidget* page,
                 const ExpressionEvaluator& evaluator);
 
     // Runs the formula on the inputs and writes the result fields.
@@ -26,7 +26,7 @@ class FormulaPage : public QObject {
   private:
     void focused(QLineEdit* field, FocusAction action, Qt::FocusReason reason);
 
-    const FormulaPageDescriptor& descriptor_;
+    const FormulaRow& formula_;
     const ExpressionEvaluator& evaluator_;
     std::vector<QLineEdit*> inputs_;
     std::vector<QLineEdit*> outputs_;

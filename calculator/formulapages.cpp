@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The six formula pages as data: every control with its object name, caption
-// and rect, and how the inputs feed the weight formula.
-#include "formulapages.h"
+// and rect, the focus cycle, the quick copy and how the inputs feed the
+// weight formula.
+#include "pagedescriptor.h"
 
 #include "weightformulas.h"
 
@@ -10,6 +11,7 @@ namespace {
 
 using K = ControlKind;
 using F = FocusAction;
+using H = HiddenButton;
 using Texts = std::vector<std::string>;
 
 constexpr QRgb kBlue = qRgb(0, 0, 255);
@@ -40,7 +42,7 @@ Texts hBeam(const Texts& in) {
 }
 
 // clang-format off
-constexpr ControlSpec kPlate[] = {
+constexpr ControlRow kPlate[] = {
     {K::GroupBox, "分组框1", "", {26, 7, 547, 210}},
     {K::Title, "标签5", "开平板、中厚板重量计算", {41, 7, 232, 24}},
     {K::Label, "标签1", "厚度(mm):", {48, 48, 61, 28}},
@@ -62,7 +64,7 @@ constexpr ControlSpec kPlate[] = {
     {K::FormulaText, "标签12", "材料密度= 7.85 g/cm3", {260, 185, 140, 24}, nullptr, qRgb(88, 48, 224)},
 };
 
-constexpr ControlSpec kRectTube[] = {
+constexpr ControlRow kRectTube[] = {
     {K::GroupBox, "分组框5", "", {6, 49, 566, 210}},
     {K::Title, "标签44", "矩形管重量计算", {16, -7, 144, 32}, "分组框5"},
     {K::Label, "标签38", "边a(mm):", {43, 40, 56, 28}, "分组框5"},
@@ -82,7 +84,7 @@ constexpr ControlSpec kRectTube[] = {
     {K::Sketch, "图片框3", ":/sketches/recttube.svg", {95, 90, 80, 60}, "分组框5"},
 };
 
-constexpr ControlSpec kRoundTube[] = {
+constexpr ControlRow kRoundTube[] = {
     {K::GroupBox, "分组框7", "", {6, 49, 566, 210}},
     {K::Title, "标签63", "圆管、无缝管重量计算", {16, -7, 208, 32}, "分组框7"},
     {K::Label, "标签62", "管道外径φ(mm):", {29, 40, 102, 28}, "分组框7"},
@@ -100,7 +102,7 @@ constexpr ControlSpec kRoundTube[] = {
     {K::Sketch, "图片框12", ":/sketches/roundtube.svg", {95, 90, 80, 72}, "分组框7"},
 };
 
-constexpr ControlSpec kRoundBar[] = {
+constexpr ControlRow kRoundBar[] = {
     {K::GroupBox, "分组框6", "", {6, 49, 566, 210}},
     {K::Title, "标签60", "圆钢、钢筋重量计算", {16, -7, 192, 32}, "分组框6"},
     {K::Label, "标签59", "圆钢直径d(mm):", {71, 40, 100, 28}, "分组框6"},
@@ -116,7 +118,7 @@ constexpr ControlSpec kRoundBar[] = {
     {K::Sketch, "图片框4", ":/sketches/roundbar.svg", {95, 90, 80, 60}, "分组框6"},
 };
 
-constexpr ControlSpec kFlatBar[] = {
+constexpr ControlRow kFlatBar[] = {
     {K::GroupBox, "分组框8", "", {6, 49, 566, 210}},
     {K::Title, "标签75", "扁钢、带钢、方钢重量计算", {16, -7, 240, 32}, "分组框8"},
     {K::Label, "标签74", "宽度W(mm):", {47, 40, 73, 28}, "分组框8"},
@@ -134,7 +136,7 @@ constexpr ControlSpec kFlatBar[] = {
     {K::Sketch, "图片框2", ":/sketches/flatbar.svg", {95, 90, 80, 60}, "分组框8"},
 };
 
-constexpr ControlSpec kHBeam[] = {
+constexpr ControlRow kHBeam[] = {
     {K::Title, "标签127", "H型钢重量计算", {180, 11, 165, 29}},
     {K::Sketch, "图片框10", ":/sketches/hbeam.svg", {80, 21, 80, 66}},
     {K::Label, "标签114", "理论重量G(Kg/m):", {208, 44, 112, 28}},
@@ -155,45 +157,53 @@ constexpr ControlSpec kHBeam[] = {
     {K::FormulaText, "标签117", "理论重量=[(H-t2-t2）×t1 + 2B×t2]×0.00785", {54, 187, 315, 24}},
 };
 
-constexpr FormulaPageDescriptor kPages[] = {
-    {SectionKind::Plate, kPlate,
-     {{{"编辑框1", F::SelectThenCompute}, {"编辑框3", F::SelectThenCompute},
-       {"编辑框4", F::SelectThenCompute}, {"编辑框2", F::SelectThenCompute}}},
-     {"编辑框5", "编辑框6", "编辑框7"}, nullptr, plate},
-    {SectionKind::RectTube, kRectTube,
-     {{{"编辑框8", F::EvaluateLengthSelectThenCompute}, {"编辑框43", F::SelectOnly},
-       {"编辑框44", F::SelectOnly}, {"编辑框45", F::SelectOnly}}},
-     {"编辑框46", "编辑框47"}, "编辑框45", rectTube},
-    {SectionKind::RoundTube, kRoundTube,
-     {{{"编辑框55", F::EvaluateLengthSelectThenCompute}, {"编辑框54", F::SelectOnly},
-       {"编辑框56", F::SelectOnly}}},
-     {"编辑框53", "编辑框52"}, "编辑框56", roundTube},
-    {SectionKind::RoundBar, kRoundBar,
-     {{{"编辑框48", F::EvaluateLengthSelectThenCompute}, {"编辑框49", F::SelectOnly}}},
-     {"编辑框50", "编辑框51"}, "编辑框49", roundBar},
-    {SectionKind::FlatBar, kFlatBar,
-     {{{"编辑框61", F::EvaluateLengthSelectThenCompute}, {"编辑框60", F::SelectOnly},
-       {"编辑框57", F::SelectOnly}}},
-     {"编辑框59", "编辑框58"}, "编辑框57", flatBar},
-    {SectionKind::HBeamFormula, kHBeam,
-     {{{"编辑框92", F::EvaluateLengthSelectThenCompute}, {"编辑框93", F::EvaluateLengthSelectThenCompute},
-       {"编辑框94", F::EvaluateLengthSelectThenCompute}, {"编辑框95", F::EvaluateLengthSelectThenCompute},
-       {"编辑框96", F::EvaluateLengthSelectThenCompute}}},
-     {"编辑框90", "编辑框91"}, "编辑框96", hBeam},
+constexpr PageDescriptor kPages[] = {
+    {0, 0, SectionKind::Plate, PageForm::Formula, kPlate,
+     {"编辑框1", "编辑框4", "编辑框3", "编辑框2", H::QuickAdd, H::QuickCopy}, "编辑框1",
+     {{"编辑框1", "编辑框2", "编辑框3", "编辑框4", "编辑框5"}, "钢板", "编辑框7"},
+     {{{{"编辑框1", F::SelectThenCompute}, {"编辑框3", F::SelectThenCompute},
+        {"编辑框4", F::SelectThenCompute}, {"编辑框2", F::SelectThenCompute}}},
+      {"编辑框5", "编辑框6", "编辑框7"}, nullptr, plate}},
+    // The H-beam formula page offers the quick copy before the quick add.
+    {4, 1, SectionKind::HBeamFormula, PageForm::Formula, kHBeam,
+     {"编辑框92", "编辑框93", "编辑框94", "编辑框95", "编辑框96", H::QuickCopy, H::QuickAdd}, "编辑框92",
+     {{"编辑框96", "编辑框92", "编辑框93", "编辑框94", "编辑框95"}, "H型钢", "编辑框91"},
+     {{{{"编辑框92", F::EvaluateLengthSelectThenCompute}, {"编辑框93", F::EvaluateLengthSelectThenCompute},
+        {"编辑框94", F::EvaluateLengthSelectThenCompute}, {"编辑框95", F::EvaluateLengthSelectThenCompute},
+        {"编辑框96", F::EvaluateLengthSelectThenCompute}}},
+      {"编辑框90", "编辑框91"}, "编辑框96", hBeam}},
+    {5, 0, SectionKind::RectTube, PageForm::Formula, kRectTube,
+     {"编辑框8", "编辑框43", "编辑框44", "编辑框45", H::QuickAdd, H::QuickCopy}, "编辑框8",
+     {{"编辑框8", "编辑框43", "编辑框44", "编辑框45"}, "矩形管", "编辑框47"},
+     {{{{"编辑框8", F::EvaluateLengthSelectThenCompute}, {"编辑框43", F::SelectOnly},
+        {"编辑框44", F::SelectOnly}, {"编辑框45", F::SelectOnly}}},
+      {"编辑框46", "编辑框47"}, "编辑框45", rectTube}},
+    {6, 0, SectionKind::RoundTube, PageForm::Formula, kRoundTube,
+     {"编辑框55", "编辑框54", "编辑框56", H::QuickAdd, H::QuickCopy}, "编辑框55",
+     {{"编辑框55", "编辑框54", "编辑框56"}, "圆管", "编辑框52"},
+     {{{{"编辑框55", F::EvaluateLengthSelectThenCompute}, {"编辑框54", F::SelectOnly},
+        {"编辑框56", F::SelectOnly}}},
+      {"编辑框53", "编辑框52"}, "编辑框56", roundTube}},
+    // The round bar hands its result on without looking at the diameter: a
+    // computed G already says it was typed.
+    {8, 0, SectionKind::RoundBar, PageForm::Formula, kRoundBar,
+     {"编辑框48", "编辑框49", H::QuickAdd, H::QuickCopy}, "编辑框48",
+     {{"编辑框49", "编辑框50"}, "圆钢", "编辑框51"},
+     {{{{"编辑框48", F::EvaluateLengthSelectThenCompute}, {"编辑框49", F::SelectOnly}}},
+      {"编辑框50", "编辑框51"}, "编辑框49", roundBar}},
+    {9, 0, SectionKind::FlatBar, PageForm::Formula, kFlatBar,
+     {"编辑框61", "编辑框60", "编辑框57", H::QuickAdd, H::QuickCopy}, "编辑框61",
+     {{"编辑框61", "编辑框60", "编辑框57"}, "扁钢", "编辑框58"},
+     {{{{"编辑框61", F::EvaluateLengthSelectThenCompute}, {"编辑框60", F::SelectOnly},
+        {"编辑框57", F::SelectOnly}}},
+      {"编辑框59", "编辑框58"}, "编辑框57", flatBar}},
 };
 // clang-format on
 
 } // namespace
 
-std::span<const FormulaPageDescriptor> formulaPageDescriptors() {
+std::span<const PageDescriptor> formulaPageDescriptors() {
     return kPages;
-}
-
-const FormulaPageDescriptor* formulaPageDescriptor(SectionKind kind) {
-    for (const FormulaPageDescriptor& page : kPages)
-        if (page.kind == kind)
-            return &page;
-    return nullptr;
 }
 
 } // namespace korvane

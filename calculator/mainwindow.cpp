@@ -13,15 +13,19 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace korvane {
 
@@ -173,7 +177,12 @@ int MainWindow::currentNestedPage() const {
 }
 
 SectionKind MainWindow::currentSectionKind() const {
-    return PageNavigation::sectionKind(currentPage(), currentNestedPage());
+    return currentDescriptor().kind;
+}
+
+const PageDescriptor& MainWindow::currentDescriptor() const {
+    // Every page and nested page has a row; the tab controls allow no other.
+    return *pageDescriptor(currentPage(), currentNestedPage());
 }
 
 QWidget* MainWindow::pageWidget(int page, int nested) const {
@@ -204,17 +213,29 @@ void MainWindow::onMainTabChanged(int page) {
 void MainWindow::onNestedTabChanged(int page, int nested) {
     if (page != currentPage())
         return;
-    focusByName(PageNavigation::focusField(page, nested));
+    focusByName(QString::fromUtf8(pageDescriptor(page, nested)->focusField));
     if (page == PageNavigation::kPlatePage && nested == 0)
         emit platePageShown();
 }
 
 QWidget* MainWindow::focusField() const {
-    return findChild<QWidget*>(PageNavigation::focusField(currentPage(), currentNestedPage()));
+    return findChild<QWidget*>(QString::fromUtf8(currentDescriptor().focusField));
 }
 
 void MainWindow::focusPageField() {
-    focusByName(PageNavigation::focusField(currentPage(), currentNestedPage()));
+    focusByName(QString::fromUtf8(currentDescriptor().focusField));
+}
+
+QPushButton* MainWindow::hiddenButton(HiddenButton button) const {
+    switch (button) {
+    case HiddenButton::QuickAdd:
+        return quickAdd_;
+    case HiddenButton::QuickCopy:
+        return quickCopy_;
+    case HiddenButton::None:
+        break;
+    }
+    return nullptr;
 }
 
 void MainWindow::focusByName(const QString& name) {
@@ -225,24 +246,63 @@ void MainWindow::focusByName(const QString& name) {
 }
 
 void MainWindow::advanceFocus(bool forward) {
-    const QStringList order = PageNavigation::focusOrder(currentPage(), currentNestedPage());
-    const int count = int(order.size());
+    const PageDescriptor& page = currentDescriptor();
+    std::vector<QWidget*> stops;
     int current = -1;
+    for (const FocusStop& stop : page.focusOrder) {
+        if (stop.empty())
+            break;
+        stops.push_back(stop.control ? findChild<QWidget*>(QString::fromUtf8(stop.control))
+                                     : hiddenButton(stop.button));
+    }
     for (QWidget* widget = focusWidget(); widget != nullptr && widget != this && current < 0;
-         widget = widget->parentWidget())
-        current = int(order.indexOf(widget->objectName()));
+         widget = widget->parentWidget()) {
+        auto found = std::find(stops.begin(), stops.end(), widget);
+        if (found != stops.end())
+            current = int(found - stops.begin());
+    }
+    const int count = int(stops.size());
     for (int step = 1; step <= count; ++step) {
         int index = 0;
         if (current < 0)
             index = forward ? step - 1 : count - step;
         else
             index = ((current + (forward ? step : -step)) % count + count) % count;
-        QWidget* next = findChild<QWidget*>(order[index]);
-        if (next != nullptr && next->isVisibleTo(this) && next->isEnabled()) {
-            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        QWidget* next = stops[index];
+        const FocusStop& stop = page.focusOrder[index];
+        // Going back never lands on a hidden button: they only hand results on.
+        if (next == nullptr || !next->isVisibleTo(this) || !next->isEnabled() ||
+            (!forward && stop.button != HiddenButton::None))
+            continue;
+        const bool handOn = forward && stop.button != HiddenButton::None && current >= 0 &&
+                            qstrcmp(page.focusOrder[current].control, page.lastInput()) == 0;
+        advancing_ = true;
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        advancing_ = false;
+        if (stop.button == HiddenButton::None || hiddenButtonsKeepFocus_)
+            return;
+        if (!handOn) {
+            returnFocusFromHiddenButton();
             return;
         }
+        if (stop.button == HiddenButton::QuickCopy) {
+            if (isSignalConnected(QMetaMethod::fromSignal(&MainWindow::quickCopyFocused)))
+                emit quickCopyFocused();
+            else
+                returnFocusFromHiddenButton();
+        } else {
+            if (isSignalConnected(QMetaMethod::fromSignal(&MainWindow::quickAddFocused)))
+                emit quickAddFocused();
+            else
+                returnFocusFromHiddenButton();
+        }
+        return;
     }
+}
+
+void MainWindow::returnFocusFromHiddenButton() {
+    if (!hiddenButtonsKeepFocus_)
+        focusPageField();
 }
 
 bool MainWindow::copyFunctionOn() const {
@@ -332,18 +392,28 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {
+    // Qt asks for the next control when the focused one is being hidden (a
+    // page change, a nested tab, the panel closing). That is no Tab key: the
+    // page shown gets the focus from the page change itself, and nothing may
+    // be handed on.
+    if (QWidget* focused = focusWidget(); focused != nullptr && !focused->isVisible()) {
+        focusPageField();
+        return true;
+    }
     advanceFocus(next);
     return true;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && (watched == quickCopy_ || watched == quickAdd_)) {
-        if (watched == quickCopy_)
-            emit quickCopyFocused();
-        else
-            emit quickAddFocused();
-        if (hiddenButtonsReturnFocus_)
-            focusPageField();
+    // A hidden button that gets the focus other than along the cycle (Qt's
+    // own focus moves) gives it straight back. Menus closing and the window
+    // coming back give the focus back to the control that had it.
+    if (event->type() == QEvent::FocusIn && !advancing_ &&
+        (watched == quickCopy_ || watched == quickAdd_)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            reason != Qt::MenuBarFocusReason)
+            returnFocusFromHiddenButton();
     }
     return QMainWindow::eventFilter(watched, event);
 }

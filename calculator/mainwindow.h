@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "sectionkind.h"
+#include "pagedescriptor.h"
 
 #include <QMainWindow>
 
@@ -39,6 +39,8 @@ class MainWindow : public QMainWindow {
     int currentPage() const;
     int currentNestedPage() const; // 0 on pages without nested tabs
     SectionKind currentSectionKind() const;
+    // Everything about the page shown.
+    const PageDescriptor& currentDescriptor() const;
     // The widget holding a page's controls (the nested page where there are nested tabs).
     QWidget* pageWidget(int page, int nested = 0) const;
 
@@ -49,15 +51,19 @@ class MainWindow : public QMainWindow {
     // The field that takes the focus on the current page, and focusing it.
     QWidget* focusField() const;
     void focusPageField();
-    // Moves the focus along the current page's focus cycle, as Enter and Tab do.
+    // Moves the focus along the current page's focus cycle, as Enter and Tab
+    // do. Moving forward from the page's last input onto a hidden button hands
+    // the result on: quickCopyFocused or quickAddFocused.
     void advanceFocus(bool forward = true);
 
-    // The hidden buttons of the focus cycle. By default each sends the focus back
-    // to the page's focus field as soon as it gets it; whoever gives them their
-    // work switches that off and reacts to quickCopyFocused/quickAddFocused.
+    // The hidden buttons of the focus cycle. A hidden button never keeps the
+    // focus: the page's focus field gets it back, from the button's work when
+    // something is connected to its signal, otherwise at once.
     QPushButton* quickCopyButton() const { return quickCopy_; }
     QPushButton* quickAddButton() const { return quickAdd_; }
-    void setHiddenButtonsReturnFocus(bool on) { hiddenButtonsReturnFocus_ = on; }
+    QPushButton* hiddenButton(HiddenButton button) const;
+    // For looking at the focus cycle alone: the hidden buttons keep the focus.
+    void setHiddenButtonsKeepFocus(bool keep) { hiddenButtonsKeepFocus_ = keep; }
 
     // Copy function: on while the quick-copy button takes part in the focus cycle.
     bool copyFunctionOn() const;
@@ -77,6 +83,7 @@ class MainWindow : public QMainWindow {
     void showStoredWindow();
 
   signals:
+    // Enter or Tab after the page's last input reached a hidden button.
     void quickCopyFocused();
     void quickAddFocused();
     // The plate page was shown: its result is to be worked out again.
@@ -107,6 +114,7 @@ class MainWindow : public QMainWindow {
     void onMainTabChanged(int page);
     void onNestedTabChanged(int page, int nested);
     void focusByName(const QString& name);
+    void returnFocusFromHiddenButton();
 
     MainMenu* menu_ = nullptr;
     CalculatorPages* pages_ = nullptr;
@@ -118,7 +126,8 @@ class MainWindow : public QMainWindow {
     QGroupBox* summaryPanel_ = nullptr;
     platform::ClipPlayer* clips_ = nullptr;
     bool panelOpen_ = false;
-    bool hiddenButtonsReturnFocus_ = true;
+    bool hiddenButtonsKeepFocus_ = false;
+    bool advancing_ = false; // the focus moves along the cycle
 };
 
 } // namespace korvane

@@ -65,27 +65,27 @@ QLineEdit* makeField(QWidget* parent, ControlKind kind) {
     return field;
 }
 
-QLabel* makeLabel(QWidget* parent, const ControlSpec& spec) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+QLabel* makeLabel(QWidget* parent, const ControlRow& row) {
+    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
     QFont font = label->font();
-    if (spec.kind == ControlKind::Title) {
+    if (row.kind == ControlKind::Title) {
         font.setFamily(QStringLiteral("黑体"));
-        font.setPixelSize(std::min(18, spec.rect.height() - 6));
+        font.setPixelSize(std::min(18, row.rect.height() - 6));
         font.setBold(true);
         setColors(label, kTitleColor);
         // Titles on a group box's frame hide the frame line behind them.
         label->setAutoFillBackground(true);
     } else {
         font.setPixelSize(12);
-        setColors(label, spec.kind == ControlKind::FormulaLabel  ? kFormulaLabelColor
-                         : spec.kind == ControlKind::FormulaText ? qRgb(0, 0, 255)
-                                                                 : qRgb(0, 0, 0));
+        setColors(label, row.kind == ControlKind::FormulaLabel  ? kFormulaLabelColor
+                         : row.kind == ControlKind::FormulaText ? qRgb(0, 0, 255)
+                                                                : qRgb(0, 0, 0));
     }
     label->setFont(font);
     // Field captions sit level with their fields; formula lines keep to the
     // top of their rect, where the bottom bar cannot cover them.
     const bool topAligned =
-        spec.kind == ControlKind::FormulaLabel || spec.kind == ControlKind::FormulaText;
+        row.kind == ControlKind::FormulaLabel || row.kind == ControlKind::FormulaText;
     label->setAlignment(Qt::AlignLeft | (topAligned ? Qt::AlignTop : Qt::AlignVCenter));
     return label;
 }
@@ -115,13 +115,27 @@ class FocusFilter : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn)
-            handler_(static_cast<QFocusEvent*>(event)->reason());
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            // The focus coming back to the control that had it is no arrival:
+            // a context menu or a menu of the menu bar closed, or the window
+            // was activated again. Running the behaviour then would, for
+            // example, empty a length holding "3*" while the user pastes.
+            // The window's first activation still counts: nothing had the
+            // focus before it.
+            const bool returning = reason == Qt::PopupFocusReason ||
+                                   reason == Qt::MenuBarFocusReason ||
+                                   (reason == Qt::ActiveWindowFocusReason && hadFocus_);
+            hadFocus_ = true;
+            if (!returning)
+                handler_(reason);
+        }
         return QObject::eventFilter(watched, event);
     }
 
   private:
     std::function<void(Qt::FocusReason)> handler_;
+    bool hadFocus_ = false;
 };
 
 class ShowFilter : public QObject {
@@ -145,45 +159,45 @@ class ShowFilter : public QObject {
 
 } // namespace
 
-void buildControls(std::span<const ControlSpec> specs, QWidget* page) {
-    for (const ControlSpec& spec : specs) {
+void buildControls(std::span<const ControlRow> rows, QWidget* page) {
+    for (const ControlRow& row : rows) {
         QWidget* parent = page;
-        if (spec.parent != nullptr) {
-            parent = page->findChild<QWidget*>(QString::fromUtf8(spec.parent));
+        if (row.parent != nullptr) {
+            parent = page->findChild<QWidget*>(QString::fromUtf8(row.parent));
             Q_ASSERT(parent != nullptr);
         }
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::Label:
         case ControlKind::Title:
         case ControlKind::FormulaLabel:
         case ControlKind::FormulaText:
-            widget = makeLabel(parent, spec);
+            widget = makeLabel(parent, row);
             break;
         case ControlKind::GroupBox:
             widget = new QGroupBox(parent);
             break;
         case ControlKind::Sketch:
-            widget = new SketchView(QString::fromUtf8(spec.text), parent);
+            widget = new SketchView(QString::fromUtf8(row.text), parent);
             break;
         case ControlKind::List:
             widget = makeList(parent);
             break;
         case ControlKind::Button:
-            widget = new QPushButton(QString::fromUtf8(spec.text), parent);
+            widget = new QPushButton(QString::fromUtf8(row.text), parent);
             widget->setFocusPolicy(Qt::NoFocus);
             break;
         default: {
-            QLineEdit* field = makeField(parent, spec.kind);
-            field->setText(QString::fromUtf8(spec.text));
+            QLineEdit* field = makeField(parent, row.kind);
+            field->setText(QString::fromUtf8(row.text));
             widget = field;
             break;
         }
         }
-        if (spec.color != 0)
-            setColors(widget, spec.color);
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setGeometry(spec.rect);
+        if (row.color != 0)
+            setColors(widget, row.color);
+        widget->setObjectName(QString::fromUtf8(row.name));
+        widget->setGeometry(row.rect);
         // Later controls overlap earlier ones only where the layout says so;
         // titles that sit on a group box's frame must stay on top of it.
         widget->raise();

@@ -33,7 +33,7 @@ enum class ControlKind {
 
 // One control of a page, as a row of data: object name, caption or initial
 // text, rect relative to its parent (the page, or the named group box).
-struct ControlSpec {
+struct ControlRow {
     ControlKind kind;
     const char* name;
     const char* text = "";
@@ -44,12 +44,13 @@ struct ControlSpec {
 
 // Creates the controls on `page`, in order (so a group box must come before
 // the controls inside it).
-void buildControls(std::span<const ControlSpec> specs, QWidget* page);
+void buildControls(std::span<const ControlRow> rows, QWidget* page);
 
 // The named line edit on a page (nullptr when absent).
 QLineEdit* lineEdit(const QWidget* page, const char* name);
 
-// Calls `handler` whenever `widget` receives the keyboard focus. The handler
+// Calls `handler` whenever the keyboard focus moves to `widget` from another
+// control, not when it returns after a menu or with the window. The handler
 // runs before the widget's own focus handling.
 void onFocusIn(QWidget* widget, std::function<void(Qt::FocusReason)> handler);
 

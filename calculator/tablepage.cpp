@@ -15,11 +15,10 @@
 namespace korvane {
 namespace {
 
-template <typename T>
-T* controlOfKind(QWidget* page, const TablePageDescriptor& d, ControlKind kind) {
-    for (const ControlSpec& spec : d.controls)
-        if (spec.kind == kind)
-            return page->findChild<T*>(QString::fromUtf8(spec.name));
+template <typename T> T* controlOfKind(QWidget* page, const PageDescriptor& d, ControlKind kind) {
+    for (const ControlRow& row : d.controls)
+        if (row.kind == kind)
+            return page->findChild<T*>(QString::fromUtf8(row.name));
     return nullptr;
 }
 
@@ -61,7 +60,7 @@ class ClickFilter : public QObject {
 
 } // namespace
 
-TablePage::TablePage(const TablePageDescriptor& descriptor, QWidget* page,
+TablePage::TablePage(const PageDescriptor& descriptor, QWidget* page,
                      const ExpressionEvaluator& evaluator)
     : QObject(page), table_(*sectionTable(descriptor.kind)), evaluator_(evaluator) {
     buildControls(descriptor.controls, page);

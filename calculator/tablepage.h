@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tablepages.h"
+#include "pagedescriptor.h"
 
 #include <QObject>
 
@@ -19,7 +19,7 @@ class TablePage : public QObject {
     Q_OBJECT
   public:
     // Builds the page's controls on `page` and wires their events.
-    TablePage(const TablePageDescriptor& descriptor, QWidget* page,
+    TablePage(const PageDescriptor& descriptor, QWidget* page,
               const ExpressionEvaluator& evaluator);
 
     QTableWidget* list() const { return list_; }

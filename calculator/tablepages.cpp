@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The nine table-lookup pages as data: every control with its object name,
-// caption and rect on its page.
-#include "tablepages.h"
+// caption and rect on its page, the focus cycle and the quick copy.
+#include "pagedescriptor.h"
 
 namespace korvane {
 namespace {
 
 using K = ControlKind;
+using H = HiddenButton;
 
 // clang-format off
-constexpr ControlSpec kCheckeredPlate[] = {
+constexpr ControlRow kCheckeredPlate[] = {
     {K::List, "超级列表框9", "", {28, 9, 200, 210}},
     {K::Title, "标签21", "扁豆形花纹钢板重量计算", {297, 15, 218, 24}},
     {K::Label, "标签13", "理论重量G(Kg/m):", {285, 54, 118, 28}},
@@ -22,7 +23,7 @@ constexpr ControlSpec kCheckeredPlate[] = {
     {K::LengthInput, "编辑框12", "", {412, 174, 120, 28}},
 };
 
-constexpr ControlSpec kIBeam[] = {
+constexpr ControlRow kIBeam[] = {
     {K::List, "超级列表框1", "", {1, 49, 260, 210}},
     {K::Sketch, "图片框5", ":/sketches/ibeam.svg", {265, 66, 80, 60}},
     {K::Title, "标签87", "普通工字钢重量计算", {358, 56, 192, 24}},
@@ -36,7 +37,7 @@ constexpr ControlSpec kIBeam[] = {
     {K::LengthInput, "编辑框63", "", {477, 215, 90, 28}},
 };
 
-constexpr ControlSpec kEqualAngle[] = {
+constexpr ControlRow kEqualAngle[] = {
     {K::List, "超级列表框2", "", {28, 9, 200, 210}},
     {K::Sketch, "图片框6", ":/sketches/equalangle.svg", {244, 25, 80, 64}},
     {K::Title, "标签88", "等边角钢重量计算", {374, 15, 192, 24}},
@@ -50,7 +51,7 @@ constexpr ControlSpec kEqualAngle[] = {
     {K::LengthInput, "编辑框69", "", {477, 174, 90, 28}},
 };
 
-constexpr ControlSpec kUnequalAngle[] = {
+constexpr ControlRow kUnequalAngle[] = {
     {K::List, "超级列表框3", "", {28, 9, 200, 210}},
     {K::Sketch, "图片框7", ":/sketches/unequalangle.svg", {234, 25, 80, 60}},
     {K::Title, "标签89", "不等边角钢重量计算", {344, 15, 192, 24}},
@@ -64,7 +65,7 @@ constexpr ControlSpec kUnequalAngle[] = {
     {K::LengthInput, "编辑框70", "", {450, 174, 120, 28}},
 };
 
-constexpr ControlSpec kChannel[] = {
+constexpr ControlRow kChannel[] = {
     {K::List, "超级列表框4", "", {1, 49, 260, 210}},
     {K::Sketch, "图片框8", ":/sketches/channel.svg", {268, 66, 75, 60}},
     {K::Title, "标签94", "普通槽钢重量计算", {368, 56, 172, 24}},
@@ -78,7 +79,7 @@ constexpr ControlSpec kChannel[] = {
     {K::LengthInput, "编辑框77", "", {477, 215, 90, 28}},
 };
 
-constexpr ControlSpec kHBeam[] = {
+constexpr ControlRow kHBeam[] = {
     {K::List, "超级列表框5", "", {28, 8, 300, 210}},
     {K::Title, "标签109", "热轧H型钢重量计算", {360, 15, 181, 24}},
     {K::Label, "标签110", "理论重量G(Kg/m):", {341, 54, 112, 28}},
@@ -91,7 +92,7 @@ constexpr ControlSpec kHBeam[] = {
     {K::LengthInput, "编辑框89", "", {441, 174, 130, 28}},
 };
 
-constexpr ControlSpec kWeldedPipe[] = {
+constexpr ControlRow kWeldedPipe[] = {
     {K::List, "超级列表框7", "", {1, 49, 320, 210}},
     {K::Title, "标签99", "普通焊接钢管重量计算", {341, 58, 200, 24}},
     {K::Label, "标签100", "理论重量G(Kg/m):", {338, 95, 106, 28}},
@@ -104,7 +105,7 @@ constexpr ControlSpec kWeldedPipe[] = {
     {K::LengthInput, "编辑框81", "", {465, 215, 90, 28}},
 };
 
-constexpr ControlSpec kRail[] = {
+constexpr ControlRow kRail[] = {
     {K::List, "超级列表框6", "", {1, 49, 200, 210}},
     {K::Sketch, "图片框9", ":/sketches/rail.svg", {205, 66, 100, 120}},
     {K::Title, "标签104", "普通钢轨重量计算", {330, 56, 182, 24}},
@@ -118,7 +119,7 @@ constexpr ControlSpec kRail[] = {
     {K::LengthInput, "编辑框85", "", {444, 214, 120, 28}},
 };
 
-constexpr ControlSpec kCChannel[] = {
+constexpr ControlRow kCChannel[] = {
     {K::List, "超级列表框8", "", {1, 49, 210, 210}},
     {K::Sketch, "图片框11", ":/sketches/cchannel.svg", {219, 66, 90, 180}},
     {K::Title, "标签122", "常见C型钢重量计算", {361, 56, 192, 24}},
@@ -132,30 +133,41 @@ constexpr ControlSpec kCChannel[] = {
     {K::LengthInput, "编辑框100", "", {444, 214, 124, 28}},
 };
 
-constexpr TablePageDescriptor kPages[] = {
-    {SectionKind::CheckeredPlate, kCheckeredPlate},
-    {SectionKind::IBeam, kIBeam},
-    {SectionKind::EqualAngle, kEqualAngle},
-    {SectionKind::UnequalAngle, kUnequalAngle},
-    {SectionKind::Channel, kChannel},
-    {SectionKind::HBeamTable, kHBeam},
-    {SectionKind::WeldedPipe, kWeldedPipe},
-    {SectionKind::Rail, kRail},
-    {SectionKind::CChannel, kCChannel},
+constexpr PageDescriptor kPages[] = {
+    {0, 1, SectionKind::CheckeredPlate, PageForm::Table, kCheckeredPlate,
+     {"超级列表框9", "编辑框12", H::QuickAdd, H::QuickCopy}, "编辑框12",
+     {{"编辑框12", "编辑框11"}, "花纹板", "编辑框10"}},
+    {1, 0, SectionKind::IBeam, PageForm::Table, kIBeam,
+     {"超级列表框1", "编辑框63", H::QuickAdd, H::QuickCopy}, "编辑框63",
+     {{"编辑框63", "编辑框65"}, "工字钢", "编辑框64"}},
+    {2, 0, SectionKind::EqualAngle, PageForm::Table, kEqualAngle,
+     {"超级列表框2", "编辑框69", H::QuickAdd, H::QuickCopy}, "编辑框69",
+     {{"编辑框69", "编辑框68"}, "等边角钢", "编辑框67"}},
+    {2, 1, SectionKind::UnequalAngle, PageForm::Table, kUnequalAngle,
+     {"超级列表框3", "编辑框70", H::QuickAdd, H::QuickCopy}, "编辑框70",
+     {{"编辑框70", "编辑框72"}, "不等边角钢", "编辑框71"}},
+    {3, 0, SectionKind::Channel, PageForm::Table, kChannel,
+     {"超级列表框4", "编辑框77", H::QuickAdd, H::QuickCopy}, "编辑框77",
+     {{"编辑框77", "编辑框76"}, "槽钢", "编辑框75"}},
+    {4, 0, SectionKind::HBeamTable, PageForm::Table, kHBeam,
+     {"超级列表框5", "编辑框89", H::QuickAdd, H::QuickCopy}, "编辑框89",
+     {{"编辑框89", "编辑框88"}, "H型钢", "编辑框87"}},
+    {7, 0, SectionKind::WeldedPipe, PageForm::Table, kWeldedPipe,
+     {"超级列表框7", "编辑框81", H::QuickAdd, H::QuickCopy}, "编辑框81",
+     {{"编辑框81", "编辑框78"}, "焊管", "编辑框79"}},
+    {10, 0, SectionKind::Rail, PageForm::Table, kRail,
+     {"超级列表框6", "编辑框85", H::QuickAdd, H::QuickCopy}, "编辑框85",
+     {{"编辑框85", "编辑框84"}, "钢轨", "编辑框83"}},
+    {11, 0, SectionKind::CChannel, PageForm::Table, kCChannel,
+     {"超级列表框8", "编辑框100", H::QuickAdd, H::QuickCopy}, "编辑框100",
+     {{"编辑框100", "编辑框99"}, "C型钢", "编辑框98"}},
 };
 // clang-format on
 
 } // namespace
 
-std::span<const TablePageDescriptor> tablePageDescriptors() {
+std::span<const PageDescriptor> tablePageDescriptors() {
     return kPages;
-}
-
-const TablePageDescriptor* tablePageDescriptor(SectionKind kind) {
-    for (const TablePageDescriptor& page : kPages)
-        if (page.kind == kind)
-            return &page;
-    return nullptr;
 }
 
 } // namespace korvane

@@ -42,7 +42,7 @@ class CalculatorPagesTest : public QObject {
     // evaluated when the list takes the focus again.
     void iBeamTypicalRoad() {
         PageHost host;
-        TablePage page(*tablePageDescriptor(SectionKind::IBeam), host.page(), evaluator);
+        TablePage page(*pageDescriptor(SectionKind::IBeam), host.page(), evaluator);
         QVERIFY(host.show());
         QCOMPARE(page.list()->objectName(), QStringLiteral("超级列表框1"));
         QCOMPARE(page.list()->horizontalHeaderItem(1)->text(), QStringLiteral("规格 h*b*d"));
@@ -98,7 +98,7 @@ class CalculatorPagesTest : public QObject {
         QFETCH(QString, row);
         QFETCH(int, column);
         PageHost host;
-        TablePage page(*tablePageDescriptor(SectionKind(kind)), host.page(), evaluator);
+        TablePage page(*pageDescriptor(SectionKind(kind)), host.page(), evaluator);
         QVERIFY(host.show());
         QFETCH(QString, length);
         PageHost::typeInto(page.lengthField(), length);
@@ -111,7 +111,7 @@ class CalculatorPagesTest : public QObject {
 
     void onlyClicksCopyRows() {
         PageHost host;
-        TablePage page(*tablePageDescriptor(SectionKind::WeldedPipe), host.page(), evaluator);
+        TablePage page(*pageDescriptor(SectionKind::WeldedPipe), host.page(), evaluator);
         QVERIFY(host.show());
         page.lengthField()->setText("10");
         clickRow(page.list(), 0);
@@ -132,7 +132,7 @@ class CalculatorPagesTest : public QObject {
 
     void lengthFollowsTypingOnlyWhileFocused() {
         PageHost host;
-        TablePage page(*tablePageDescriptor(SectionKind::EqualAngle), host.page(), evaluator);
+        TablePage page(*pageDescriptor(SectionKind::EqualAngle), host.page(), evaluator);
         QVERIFY(host.show());
         clickRow(page.list(), 0);
         PageHost::typeInto(page.lengthField(), "12abc");
@@ -148,7 +148,7 @@ class CalculatorPagesTest : public QObject {
 
     void plateShowsInitialResult() {
         PageHost host;
-        FormulaPage page(*formulaPageDescriptor(SectionKind::Plate), host.page(), evaluator);
+        FormulaPage page(*pageDescriptor(SectionKind::Plate), host.page(), evaluator);
         QVERIFY(host.show());
         host.field("编辑框1")->setFocus(Qt::TabFocusReason);
         QCOMPARE(host.field("编辑框5")->text(), QStringLiteral("78.50"));
@@ -166,7 +166,7 @@ class CalculatorPagesTest : public QObject {
     // takes the focus.
     void rectTubeEvaluatesLengthOnSideA() {
         PageHost host;
-        FormulaPage page(*formulaPageDescriptor(SectionKind::RectTube), host.page(), evaluator);
+        FormulaPage page(*pageDescriptor(SectionKind::RectTube), host.page(), evaluator);
         QVERIFY(host.show());
         PageHost::typeInto(host.field("编辑框8"), "100");
         PageHost::typeInto(host.field("编辑框43"), "50");
@@ -209,7 +209,7 @@ class CalculatorPagesTest : public QObject {
         QFETCH(QString, g);
         QFETCH(QString, weight);
         PageHost host;
-        FormulaPage page(*formulaPageDescriptor(SectionKind(kind)), host.page(), evaluator);
+        FormulaPage page(*pageDescriptor(SectionKind(kind)), host.page(), evaluator);
         QVERIFY(host.show());
         host.field(first.toUtf8())->setFocus(Qt::TabFocusReason);
         QCOMPARE(host.field(g.toUtf8())->text(), QStringLiteral("0.000"));
@@ -218,7 +218,7 @@ class CalculatorPagesTest : public QObject {
 
     void dimensionFieldsRefuseLetters() {
         PageHost host;
-        FormulaPage page(*formulaPageDescriptor(SectionKind::RoundBar), host.page(), evaluator);
+        FormulaPage page(*pageDescriptor(SectionKind::RoundBar), host.page(), evaluator);
         QVERIFY(host.show());
         PageHost::typeInto(host.field("编辑框48"), "2a0-.");
         QCOMPARE(host.field("编辑框48")->text(), QStringLiteral("20-."));
@@ -231,7 +231,7 @@ class CalculatorPagesTest : public QObject {
 
     void hBeamEvaluatesLengthFromEveryInput() {
         PageHost host;
-        FormulaPage page(*formulaPageDescriptor(SectionKind::HBeamFormula), host.page(), evaluator);
+        FormulaPage page(*pageDescriptor(SectionKind::HBeamFormula), host.page(), evaluator);
         QVERIFY(host.show());
         PageHost::typeInto(host.field("编辑框92"), "200");
         PageHost::typeInto(host.field("编辑框93"), "100");

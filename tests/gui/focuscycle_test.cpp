@@ -62,7 +62,7 @@ class FocusCycleTest : public QObject {
         // The hidden buttons do no work here: they keep the focus they get.
         QObject::disconnect(&f.window, &MainWindow::quickCopyFocused, nullptr, nullptr);
         QObject::disconnect(&f.window, &MainWindow::quickAddFocused, nullptr, nullptr);
-        f.window.setHiddenButtonsReturnFocus(false);
+        f.window.setHiddenButtonsKeepFocus(true);
         f.window.toggleSummaryPanel();
         f.showPage(page, nested);
         f.control(order.first())->setFocus();
