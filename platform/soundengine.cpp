@@ -13,8 +13,10 @@ void SoundEngine::play(const QUrl& clip) {
         effect = new QSoundEffect(this);
         effect->setSource(clip);
     }
+    // One clip at a time: a new click cuts off the clip still playing.
+    for (QSoundEffect* other : std::as_const(effects_))
+        other->stop();
     // Without an audio device the effect never plays; nothing is reported.
-    effect->stop();
     effect->play();
 }
 
