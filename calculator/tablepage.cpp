@@ -98,7 +98,9 @@ void TablePage::fillList() {
         list_->setColumnWidth(c, column.width);
     }
     list_->setHorizontalHeaderLabels(captions);
-    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Each caption sits over its column's texts.
+    for (int c = 0; c < table_.columnCount(); ++c)
+        list_->horizontalHeaderItem(c)->setTextAlignment(toQt(table_.column(c).alignment));
     for (int r = 0; r < table_.rowCount(); ++r) {
         for (int c = 0; c < table_.columnCount(); ++c) {
             auto* item = new QTableWidgetItem(fromGbk(table_.cell(r, c)));

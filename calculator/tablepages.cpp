@@ -9,9 +9,13 @@ namespace {
 using K = ControlKind;
 using H = HiddenButton;
 
+// The lists on nested pages are 190 high, 20 less than elsewhere: they start
+// below the nested tab strip, and a taller list would end under the bottom
+// bar, where its last rows could never be clicked.
+
 // clang-format off
 constexpr ControlRow kCheckeredPlate[] = {
-    {K::List, "超级列表框9", "", {28, 9, 200, 210}},
+    {K::List, "超级列表框9", "", {28, 9, 200, 190}},
     {K::Title, "标签21", "扁豆形花纹钢板重量计算", {297, 15, 218, 24}},
     {K::Label, "标签13", "理论重量G(Kg/m):", {285, 54, 118, 28}},
     {K::ResultBlue, "编辑框9", "", {412, 54, 120, 28}},
@@ -38,7 +42,7 @@ constexpr ControlRow kIBeam[] = {
 };
 
 constexpr ControlRow kEqualAngle[] = {
-    {K::List, "超级列表框2", "", {28, 9, 200, 210}},
+    {K::List, "超级列表框2", "", {28, 9, 200, 190}},
     {K::Sketch, "图片框6", ":/sketches/equalangle.svg", {244, 25, 80, 64}},
     {K::Title, "标签88", "等边角钢重量计算", {374, 15, 192, 24}},
     {K::Label, "标签83", "理论重量G(Kg/m):", {350, 54, 118, 28}},
@@ -52,7 +56,7 @@ constexpr ControlRow kEqualAngle[] = {
 };
 
 constexpr ControlRow kUnequalAngle[] = {
-    {K::List, "超级列表框3", "", {28, 9, 200, 210}},
+    {K::List, "超级列表框3", "", {28, 9, 200, 190}},
     {K::Sketch, "图片框7", ":/sketches/unequalangle.svg", {234, 25, 80, 60}},
     {K::Title, "标签89", "不等边角钢重量计算", {344, 15, 192, 24}},
     {K::Label, "标签90", "理论重量G(Kg/m):", {323, 54, 110, 28}},
@@ -80,7 +84,7 @@ constexpr ControlRow kChannel[] = {
 };
 
 constexpr ControlRow kHBeam[] = {
-    {K::List, "超级列表框5", "", {28, 8, 300, 210}},
+    {K::List, "超级列表框5", "", {28, 8, 300, 190}},
     {K::Title, "标签109", "热轧H型钢重量计算", {360, 15, 181, 24}},
     {K::Label, "标签110", "理论重量G(Kg/m):", {341, 54, 112, 28}},
     {K::ResultBlue, "编辑框86", "", {468, 54, 100, 28}},
