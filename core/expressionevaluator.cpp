@@ -145,6 +145,9 @@ class Parser {
     int depth_ = 0;
 };
 
+// Integers below 1e15 in plain digits, other values with 15 significant digits
+// and, in exponent form, a capital E with at least two exponent digits (5E-05,
+// 1E+15), the way length results have always been written.
 std::string resultText(double value) {
     if (value == 0.0)
         return "0";
@@ -155,7 +158,10 @@ std::string resultText(double value) {
     else
         result =
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
+    std::string text(buffer, result.ptr);
+    if (size_t e = text.find('e'); e != std::string::npos)
+        text[e] = 'E';
+    return text;
 }
 
 } // namespace
