@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "expressionevaluator.h"
 
+#include "numbertext.h"
+
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -113,8 +115,10 @@ class Parser {
         token.append(literal);
         double value = 0.0;
         auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
+        // Beyond the double range a literal is infinite, below its smallest
+        // value it is 0, and the arithmetic goes on with that.
         if (ec == std::errc::result_out_of_range)
-            return std::nullopt;
+            return NumberText::textToNumber(literal);
         if (ec != std::errc() || end != token.data() + token.size()) {
             // "5." is a number here; from_chars stops before the bare point.
             if (end == token.data() + token.size() - 1 && token.back() == '.')
