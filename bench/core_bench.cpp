@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// One page recomputation as a keystroke triggers it: the UTF-8 texts of the
-// fields are converted to GBK, read as numbers, run through the formula, and
-// the result texts converted back to UTF-8 for the window.
+// Timings of the core. The page benchmarks are one recomputation as a
+// keystroke triggers it: the UTF-8 texts of the fields are converted to GBK,
+// read as numbers, run through the formula, and the result texts converted
+// back to UTF-8 for the window.
 #include "expressionevaluator.h"
 #include "gbkcodec.h"
 #include "sectiontable.h"
@@ -64,5 +65,56 @@ void EvaluateLength(benchmark::State& state) {
     }
 }
 BENCHMARK(EvaluateLength);
+
+// Whole texts through the codec, about 1 MB each: pasted or loaded text may
+// hold characters GBK has no form for, and each of them must cost no more than
+// a character that converts.
+std::string repeatToMegabyte(std::string_view piece) {
+    std::string text;
+    text.reserve((1 << 20) + piece.size());
+    while (text.size() < (1 << 20))
+        text.append(piece);
+    return text;
+}
+
+void ConvertText(benchmark::State& state, std::string (*convert)(std::string_view),
+                 const std::string& text) {
+    for (auto _ : state) {
+        std::string out = convert(text);
+        benchmark::DoNotOptimize(out);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(text.size()));
+}
+
+void Utf8ToGbkEmoji(benchmark::State& state) {
+    ConvertText(state, utf8ToGbk, repeatToMegabyte("😀"));
+}
+BENCHMARK(Utf8ToGbkEmoji)->Unit(benchmark::kMillisecond);
+
+// Chinese and ASCII with an emoji and characters outside GBK (• and Hangul)
+// every few dozen bytes.
+void Utf8ToGbkMixed(benchmark::State& state) {
+    ConvertText(state, utf8ToGbk,
+                repeatToMegabyte("钢板 Q235 10*2200 😀 ∠20*3 φ17 ㎡ •한 材料汇总"));
+}
+BENCHMARK(Utf8ToGbkMixed)->Unit(benchmark::kMillisecond);
+
+void Utf8ToGbkChinese(benchmark::State& state) {
+    ConvertText(state, utf8ToGbk, repeatToMegabyte("材料汇总单理论重量等边角钢"));
+}
+BENCHMARK(Utf8ToGbkChinese)->Unit(benchmark::kMillisecond);
+
+void GbkToUtf8Chinese(benchmark::State& state) {
+    ConvertText(state, gbkToUtf8, repeatToMegabyte(utf8ToGbk("材料汇总单理论重量等边角钢")));
+}
+BENCHMARK(GbkToUtf8Chinese)->Unit(benchmark::kMillisecond);
+
+// Bytes that are no GBK (0xFF, a lead byte with a bad trail byte) between
+// valid characters.
+void GbkToUtf8Invalid(benchmark::State& state) {
+    ConvertText(state, gbkToUtf8, repeatToMegabyte(utf8ToGbk("钢板") + "\xFF\x81 a\xFF"));
+}
+BENCHMARK(GbkToUtf8Invalid)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "expressionevaluator.h"
 
+#include "numbertext.h"
+
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -113,8 +115,10 @@ class Parser {
         token.append(literal);
         double value = 0.0;
         auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
+        // Beyond the double range a literal is infinite, below its smallest
+        // value it is 0, and the arithmetic goes on with that.
         if (ec == std::errc::result_out_of_range)
-            return std::nullopt;
+            return NumberText::textToNumber(literal);
         if (ec != std::errc() || end != token.data() + token.size()) {
             // "5." is a number here; from_chars stops before the bare point.
             if (end == token.data() + token.size() - 1 && token.back() == '.')
@@ -145,6 +149,9 @@ class Parser {
     int depth_ = 0;
 };
 
+// Integers below 1e15 in plain digits, other values with 15 significant digits
+// and, in exponent form, a capital E with at least two exponent digits (5E-05,
+// 1E+15), the way length results have always been written.
 std::string resultText(double value) {
     if (value == 0.0)
         return "0";
@@ -155,7 +162,10 @@ std::string resultText(double value) {
     else
         result =
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
+    std::string text(buffer, result.ptr);
+    if (size_t e = text.find('e'); e != std::string::npos)
+        text[e] = 'E';
+    return text;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gbkcodec.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -24,6 +25,15 @@ class Converter {
 
     // Converts all of in; each unconvertible or invalid input unit is skipped
     // (its length given by skipLength) and replaced by replacement.
+    //
+    // glibc converts between GBK and UTF-8 in two steps through UCS-4. On each
+    // call the first step decodes as much input as its intermediate buffer
+    // takes, thousands of characters; when the second step stops early, at a
+    // character without a GBK form or at a full output buffer, the first step
+    // decodes the input once more up to that point. Whole texts would thus cost
+    // thousands of characters for every character replaced. Input goes in
+    // chunks instead, which start small after each replacement and double while
+    // they convert cleanly, and the output buffer takes a whole chunk.
     template <typename SkipLength>
     std::string convert(std::string_view in, std::string_view replacement,
                         SkipLength skipLength) const {
@@ -33,18 +43,32 @@ class Converter {
             out.assign(in);
             return out;
         }
+        // Longer than any character, so that a chunk ending inside one is
+        // completed by the next chunk.
+        constexpr size_t kMinChunk = 16;
+        constexpr size_t kMaxChunk = 4096;
+        // One input byte gives at most three output bytes (GBK 0x80 is the euro
+        // sign, three bytes in UTF-8).
+        char buffer[kMaxChunk * 3];
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char* src = const_cast<char*>(in.data());
         size_t srcLeft = in.size();
-        char buffer[512];
+        size_t chunk = kMinChunk;
         while (srcLeft > 0) {
+            size_t chunkLeft = std::min(chunk, srcLeft);
+            size_t heldBack = srcLeft - chunkLeft;
             char* dst = buffer;
             size_t dstLeft = sizeof buffer;
-            size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            size_t rc = iconv(cd_, &src, &chunkLeft, &dst, &dstLeft);
             out.append(buffer, static_cast<size_t>(dst - buffer));
-            if (rc != static_cast<size_t>(-1))
-                break;
-            if (errno == E2BIG)
+            srcLeft = heldBack + chunkLeft;
+            if (rc != static_cast<size_t>(-1)) {
+                chunk = std::min(chunk * 2, kMaxChunk);
+                continue;
+            }
+            // E2BIG: the buffer is full; EINVAL with more input: the chunk ends
+            // inside a character. Both go on where iconv stopped.
+            if (errno == E2BIG || (errno == EINVAL && heldBack > 0))
                 continue;
             // EILSEQ: invalid or unconvertible; EINVAL: incomplete at the end.
             size_t skip = skipLength(std::string_view(src, srcLeft));
@@ -53,6 +77,7 @@ class Converter {
             out.append(replacement);
             src += skip;
             srcLeft -= skip;
+            chunk = kMinChunk;
             iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         }
         return out;

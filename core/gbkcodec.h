@@ -14,6 +14,7 @@ namespace korvane {
 //   U+FFFD (the replacement character) and conversion goes on with the next byte.
 // - UTF-8 -> GBK: a character that GBK cannot hold, or a byte that is not valid
 //   UTF-8, becomes "?" and conversion goes on with what follows.
+// Time is linear in the text length, however many characters are replaced.
 std::string gbkToUtf8(std::string_view gbk);
 std::string utf8ToGbk(std::string_view utf8);
 

@@ -239,8 +239,11 @@ std::string fixedDecimalsText(double value, int decimals) {
         rounded = std::copysign(whole / scale, value);
     }
 
+    // Below 1e13 a text in exponent form is padded like any other, behind its
+    // exponent (0.00001 with 5 decimals reads 1e-005.00000), as the program has
+    // always shown it. Larger values keep their exponent form unpadded.
     std::string text = defaultNumberText(rounded);
-    if (decimals == 0 || text.find('e') != std::string::npos || !std::isfinite(rounded))
+    if (decimals == 0 || std::fabs(value) >= 1e13 || !std::isfinite(rounded))
         return text;
     size_t point = text.find('.');
     if (point == std::string::npos) {

@@ -22,8 +22,10 @@ std::string defaultNumberText(std::int32_t value);
 std::string defaultNumberText(float value);
 
 // Rounds half away from zero to `decimals` places after a 1e-12 nudge of the
-// scaled value, then pads with zeros to exactly that many decimals. Values of
-// 1e13 and more keep their exponent form without padding.
+// scaled value, then pads with zeros to exactly that many decimals; below 1e13
+// this holds for exponent form too, whose padding follows the exponent
+// ("1e+013.0" for 9999999999999.5 with 1 decimal). Values of 1e13 and more
+// keep their exponent form without padding.
 std::string fixedDecimalsText(double value, int decimals);
 
 // "2019年12月19日", no leading zeros.

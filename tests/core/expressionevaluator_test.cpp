@@ -10,8 +10,8 @@ using korvane::ExpressionEvaluator;
 namespace {
 
 struct EvalCase {
-    const char* text;
-    const char* result;
+    std::string text;
+    std::string result;
 };
 void PrintTo(const EvalCase& c, std::ostream* os) {
     *os << '"' << c.text << '"';
@@ -44,9 +44,25 @@ const EvalCase kCases[] = {
     {"1e3", "1000"},
     {"2.5e-1", "0.25"},
     {"-0*5", "0"},
-    {"1e15", "1e+15"},
     {"123456789012345", "123456789012345"},
-    {"0.00001", "1e-05"},
+    // exponent form with a capital E and at least two exponent digits
+    {"1e15", "1E+15"},
+    {"1000000000000000", "1E+15"},
+    {"0.00001", "1E-05"},
+    {"1/20000", "5E-05"},
+    {"-1/20000", "-5E-05"},
+    {"123456789012345678", "1.23456789012346E+17"},
+    {"1e100", "1E+100"},
+    {"1e-300", "1E-300"},
+    // numbers beyond the double range are infinite, below it 0
+    {"1/" + std::string(309, '9'), "0"},
+    {"1/1e999", "0"},
+    {"-1/1e999", "0"},
+    {"1e-400", "0"},
+    {"1e-400+2", "2"},
+    {"2e-324", "0"},
+    {"0." + std::string(400, '0') + "1*3", "0"},
+    {"1e-99999999999999999999*7", "0"},
     // what cannot be evaluated
     {"", ""},
     {"   ", ""},
@@ -63,6 +79,9 @@ const EvalCase kCases[] = {
     {"0/0", ""},
     {"1e308*10", ""},
     {"1e999", ""},
+    {std::string(309, '9'), ""},
+    {"1e999*0", ""},
+    {"1e999-1e999", ""},
     {"３*６", ""},
     {"3,5", ""},
 };

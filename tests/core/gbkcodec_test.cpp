@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gbkcodec.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -48,5 +49,45 @@ TEST(GbkCodec, UnmappableUtf8BecomesQuestionMark) {
               "?\xB8\xD6");
     EXPECT_EQ(utf8ToGbk("😀x"), "?x");
 }
+
+// Long texts go through the converter piece by piece, so every kind of
+// replacement must also come out right when it falls on a piece boundary and
+// after many others: each row's input is repeated, after one byte that shifts
+// the alignment, and must convert to its output repeated as often.
+struct RepeatCase {
+    const char* input;
+    const char* output;
+    std::string (*convert)(std::string_view);
+};
+void PrintTo(const RepeatCase& c, std::ostream* os) {
+    *os << '"' << c.input << '"';
+}
+
+class LongText : public testing::TestWithParam<RepeatCase> {};
+
+TEST_P(LongText, ConvertsLikeItsPiecesOneAfterAnother) {
+    const RepeatCase& c = GetParam();
+    std::string input = "x", expected = "x";
+    for (int i = 0; i < 3000; ++i) {
+        input += c.input;
+        expected += c.output;
+    }
+    EXPECT_EQ(c.convert(c.input), c.output);
+    EXPECT_EQ(c.convert(input), expected);
+}
+
+const RepeatCase kRepeatCases[] = {
+    {"钢板 ", "\xB8\xD6\xB0\xE5 ", utf8ToGbk},
+    {"a钢😀", "a\xB8\xD6?", utf8ToGbk},
+    {"😀😀x", "??x", utf8ToGbk},
+    {"•", "?", utf8ToGbk},
+    {"\xFF钢", "?\xB8\xD6", utf8ToGbk},
+    {"\xE9\x92", "??", utf8ToGbk}, // 钢 without its last byte
+    {"\xB8\xD6 ", "钢 ", gbkToUtf8},
+    {"a\xB8\xD6\xFF", "a钢\uFFFD", gbkToUtf8},
+    {"\x81 ", "\uFFFD ", gbkToUtf8},
+};
+INSTANTIATE_TEST_SUITE_P(Table, LongText, testing::ValuesIn(kRepeatCases),
+                         [](const auto& info) { return rowName(info.param.input, info.index); });
 
 } // namespace

@@ -152,6 +152,20 @@ const FixedCase kFixedCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, FixedText, testing::ValuesIn(kFixedCases),
                          [](const auto& info) { return rowName(info.param.text, info.index); });
 
+// Below 1e13 a text in exponent form is padded like any other, behind the
+// exponent; from 1e13 on it stays unpadded.
+const FixedCase kExponentFormCases[] = {
+    {9999999999999.5, 1, "1e+013.0"},
+    {-9999999999999.5, 1, "-1e+013.0"},
+    {9999999999999.4, 1, "9999999999999.0"},
+    {12345678901234.5, 1, "1.234567890123e+013"},
+    {0.00001, 5, "1e-005.00000"},
+    {0.00004, 5, "4e-005.00000"},
+    {0.000095, 5, "0.00010"},
+};
+INSTANTIATE_TEST_SUITE_P(ExponentForm, FixedText, testing::ValuesIn(kExponentFormCases),
+                         [](const auto& info) { return rowName(info.param.text, info.index); });
+
 TEST(DateText, NoLeadingZeros) {
     EXPECT_EQ(gbkToUtf8(dateText(2019, 12, 19)), "2019年12月19日");
     EXPECT_EQ(gbkToUtf8(dateText(2020, 3, 5)), "2020年3月5日");
