@@ -17,6 +17,8 @@ class MessageBoxes {
     virtual bool question(const QString& text) = 0;
     // Exclamation icon, OK button.
     virtual void warning(const QString& text) = 0;
+    // No icon, OK button: a plain note such as what was just copied.
+    virtual void plain(const QString& text) = 0;
 
     // The installed boxes; the Qt message boxes unless something else was installed.
     static MessageBoxes& current();

@@ -31,4 +31,8 @@ void QtMessageBoxes::warning(const QString& text) {
     ask(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
+void QtMessageBoxes::plain(const QString& text) {
+    ask(QMessageBox::NoIcon, text, QMessageBox::Ok);
+}
+
 } // namespace korvane::platform

@@ -22,4 +22,8 @@ void RecordingMessageBoxes::warning(const QString& text) {
     messages_.append({Kind::Warning, text});
 }
 
+void RecordingMessageBoxes::plain(const QString& text) {
+    messages_.append({Kind::Plain, text});
+}
+
 } // namespace korvane::platform
