@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The auxiliary page's two tools as data: the weighbridge difference and the
-// amount in capital numerals, each with its controls, focus cycle and quick copy.
+// amount in capital numerals, each with its controls, focus cycle and quick
+// copy. Neither adds a line to the material summary.
 #include "pagedescriptor.h"
 
 namespace korvane {
@@ -40,11 +41,11 @@ constexpr ControlRow kCapitals[] = {
 constexpr PageDescriptor kPages[] = {
     {12, 0, SectionKind::Auxiliary, PageForm::Weighbridge, kWeighbridge,
      {"编辑框40", "编辑框39", H::QuickAdd, H::QuickCopy}, "编辑框40",
-     {{"编辑框39", "编辑框40"}, "", "编辑框37", CopyMessage::Weighbridge}},
+     {{"编辑框39", "编辑框40"}, "", "编辑框37", CopyMessage::Weighbridge}, {}},
     // The capitals come first so that they can be selected and copied.
     {12, 1, SectionKind::Auxiliary, PageForm::Amount, kCapitals,
      {"编辑框42", "编辑框41", H::QuickAdd, H::QuickCopy}, "编辑框41",
-     {{"编辑框41"}, "", "编辑框42", CopyMessage::Amount}},
+     {{"编辑框41"}, "", "编辑框42", CopyMessage::Amount}, {}},
 };
 // clang-format on
 

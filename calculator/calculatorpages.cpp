@@ -4,6 +4,7 @@
 #include "auxiliarypage.h"
 #include "formulapage.h"
 #include "mainwindow.h"
+#include "materialsummary.h"
 #include "quickcopy.h"
 #include "tablepage.h"
 
@@ -29,7 +30,7 @@ void CalculatorPages::buildNow(int page, int nested, QWidget* pageWidget) {
     const PageDescriptor& descriptor = *pageDescriptor(page, nested);
     switch (descriptor.form) {
     case PageForm::Table:
-        new TablePage(descriptor, pageWidget, evaluator_);
+        tables_[descriptor.kind] = new TablePage(descriptor, pageWidget, evaluator_);
         break;
     case PageForm::Formula: {
         auto* formulaPage = new FormulaPage(descriptor, pageWidget, evaluator_);
@@ -49,6 +50,11 @@ void CalculatorPages::buildNow(int page, int nested, QWidget* pageWidget) {
     }
 }
 
+TablePage* CalculatorPages::tablePage(SectionKind kind) const {
+    auto found = tables_.find(kind);
+    return found == tables_.end() ? nullptr : found->second;
+}
+
 void CalculatorPages::connectWindow() {
     MainWindow* window = window_;
     // The program opens on the plate page with its results worked out.
@@ -58,7 +64,7 @@ void CalculatorPages::connectWindow() {
     auto* quickCopy = new QuickCopy(window);
     connect(window, &MainWindow::quickCopyFocused, quickCopy, &QuickCopy::quickCopy);
     connect(window->quickCopyButton(), &QPushButton::clicked, quickCopy, &QuickCopy::copyResult);
-    connect(window, &MainWindow::quickAddFocused, window, &MainWindow::focusPageField);
+    summary_ = new MaterialSummary(window, this);
 }
 
 } // namespace korvane

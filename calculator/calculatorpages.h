@@ -5,6 +5,7 @@
 #include "sectionkind.h"
 
 #include <QObject>
+#include <map>
 
 class QWidget;
 
@@ -13,6 +14,8 @@ namespace korvane {
 class AuxiliaryPage;
 class FormulaPage;
 class MainWindow;
+class MaterialSummary;
+class TablePage;
 
 // The contents of the main window's pages: the table pages, the formula
 // pages and the auxiliary tools, sharing one expression evaluator, and the
@@ -28,6 +31,10 @@ class CalculatorPages : public QObject {
     // Wires the pages to the window once all of them are built.
     void connectWindow();
 
+    // The table page of `kind` once it is built, else nullptr.
+    TablePage* tablePage(SectionKind kind) const;
+    MaterialSummary* materialSummary() const { return summary_; }
+
   private:
     void buildNow(int page, int nested, QWidget* pageWidget);
 
@@ -35,6 +42,8 @@ class CalculatorPages : public QObject {
     ExpressionEvaluator evaluator_;
     FormulaPage* plate_ = nullptr;
     AuxiliaryPage* auxiliary_ = nullptr;
+    std::map<SectionKind, TablePage*> tables_;
+    MaterialSummary* summary_ = nullptr;
 };
 
 } // namespace korvane

@@ -8,6 +8,7 @@
 #include "picturebutton.h"
 #include "programlauncher.h"
 #include "selectorbutton.h"
+#include "summarypanel.h"
 #include "windowlayout.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
@@ -84,8 +86,8 @@ void MainWindow::buildPages(QWidget* client) {
         auto* nested = new QTabWidget(pageWidget);
         nested->setObjectName(PageNavigation::nestedTabName(page));
         nested->setGeometry(WindowLayout::kNestedTabs);
-        // A low tab strip, as on the classic desktop: the pages below it are
-        // laid out for the space that leaves above the bottom bar.
+        // A low tab strip: the pages below it are laid out for the space
+        // that leaves above the bottom bar.
         nested->setDocumentMode(true);
         nested->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; }"));
         for (int index = 0; index < nestedCount; ++index) {
@@ -143,6 +145,7 @@ void MainWindow::buildBottomBar(QWidget* client) {
     quickAdd_->installEventFilter(this);
 
     summaryPanel_ = place(new QGroupBox(client), "分组框2", WindowLayout::kSummaryPanel);
+    summary_ = new SummaryPanel(summaryPanel_);
 }
 
 void MainWindow::connectMenu() {
@@ -224,6 +227,18 @@ QWidget* MainWindow::focusField() const {
 
 void MainWindow::focusPageField() {
     focusByName(QString::fromUtf8(currentDescriptor().focusField));
+}
+
+bool MainWindow::pageInputsComplete() const {
+    const QWidget* page = pageWidget(currentPage(), currentNestedPage());
+    for (const char* name : currentDescriptor().quickCopy.required) {
+        if (name == nullptr)
+            break;
+        auto* field = page->findChild<QLineEdit*>(QString::fromUtf8(name));
+        if (field == nullptr || field->text().isEmpty())
+            return false;
+    }
+    return true;
 }
 
 QPushButton* MainWindow::hiddenButton(HiddenButton button) const {
@@ -317,6 +332,7 @@ void MainWindow::setCopyFunction(bool on) {
 
 void MainWindow::toggleSummaryPanel() {
     quickAdd_->show();
+    summary_->recomputeTotal();
     panelOpen_ = !panelOpen_;
     applyClientHeight();
     panelButton_->setText(panelOpen_ ? QStringLiteral("关闭材料汇总")

@@ -14,6 +14,7 @@ namespace korvane {
 class CalculatorPages;
 class MainMenu;
 class SelectorButton;
+class SummaryPanel;
 namespace platform {
 class ClipPlayer;
 }
@@ -69,8 +70,13 @@ class MainWindow : public QMainWindow {
     bool copyFunctionOn() const;
     void setCopyFunction(bool on);
 
+    // Whether every field the shown page needs for a result holds text.
+    bool pageInputsComplete() const;
+
     // Summary panel: the window grows from its closed to its open height.
     QGroupBox* summaryPanel() const { return summaryPanel_; }
+    // The material summary list and its controls inside the panel.
+    SummaryPanel* summary() const { return summary_; }
     bool summaryPanelOpen() const { return panelOpen_; }
     void toggleSummaryPanel();
     // The design height of the window frame: 336 closed, 620 open.
@@ -124,6 +130,7 @@ class MainWindow : public QMainWindow {
     QPushButton* quickCopy_ = nullptr;
     QPushButton* quickAdd_ = nullptr;
     QGroupBox* summaryPanel_ = nullptr;
+    SummaryPanel* summary_ = nullptr;
     platform::ClipPlayer* clips_ = nullptr;
     bool panelOpen_ = false;
     bool hiddenButtonsKeepFocus_ = false;

@@ -82,6 +82,18 @@ struct FormulaRow {
     FormulaFunction compute = nullptr;
 };
 
+// The page's line in the material summary list and the quick-add question,
+// as LineTemplate patterns: "{编辑框1}mm" is that field's text followed by
+// "mm", "{#1}" column 1 of the standard-table row that fills the page.
+struct SummaryLineRow {
+    // 材料名称, 规格型号, 理论重量, 数量, 重量(Kg); all nullptr: the page adds no line.
+    std::array<const char*, 5> cells{};
+    // What the quick-add question names after the kind word.
+    const char* question = nullptr;
+
+    bool addsLine() const { return cells[0] != nullptr; }
+};
+
 struct PageDescriptor {
     int page;   // main tab index, 0-12
     int nested; // nested tab index; 0 on pages without nested tabs
@@ -94,6 +106,7 @@ struct PageDescriptor {
     // Takes the focus when the page is shown and after each hand-on.
     const char* focusField;
     QuickCopyRow quickCopy;
+    SummaryLineRow summary;
     FormulaRow formula{}; // formula pages only
 
     // The page's last input: the control before the first hidden button.

@@ -21,14 +21,7 @@ QLineEdit* field(const MainWindow* window, const char* name) {
 QuickCopy::QuickCopy(MainWindow* window) : QObject(window), window_(window) {}
 
 bool QuickCopy::pageComplete() const {
-    for (const char* name : window_->currentDescriptor().quickCopy.required) {
-        if (name == nullptr)
-            break;
-        QLineEdit* f = field(window_, name);
-        if (f == nullptr || f->text().isEmpty())
-            return false;
-    }
-    return true;
+    return window_->pageInputsComplete();
 }
 
 std::string QuickCopy::resultText() const {

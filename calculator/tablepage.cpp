@@ -113,15 +113,20 @@ void TablePage::fillList() {
 void TablePage::rowClicked() {
     const QList<QTableWidgetSelectionRange> ranges = list_->selectedRanges();
     if (ranges.isEmpty()) {
+        filledRow_ = -1;
         g_->clear();
         model_->clear();
     } else {
-        int row = ranges.first().topRow();
-        setFieldText(g_, table_.weightText(row));
-        setFieldText(model_, table_.modelText(row));
+        filledRow_ = ranges.first().topRow();
+        setFieldText(g_, table_.weightText(filledRow_));
+        setFieldText(model_, table_.modelText(filledRow_));
     }
     computeWeight();
     evaluateLength();
+}
+
+std::string TablePage::filledCell(int column) const {
+    return filledRow_ < 0 ? std::string() : table_.cell(filledRow_, column);
 }
 
 void TablePage::evaluateLength() {

@@ -4,6 +4,7 @@
 #include "pagedescriptor.h"
 
 #include <QObject>
+#include <string>
 
 class QLineEdit;
 class QTableWidget;
@@ -27,6 +28,13 @@ class TablePage : public QObject {
     QLineEdit* weightField() const { return weight_; }
     QLineEdit* modelField() const { return model_; }
     QLineEdit* lengthField() const { return length_; }
+    const SectionTable& table() const { return table_; }
+    // The table row whose G and model fill the page: the row last clicked,
+    // -1 after a click on no row. Moving the selection with the keys
+    // changes nothing on the page, so it does not change this row either.
+    int filledRow() const { return filledRow_; }
+    // A cell of the filled row; empty when no row fills the page.
+    std::string filledCell(int column) const;
 
     // The weight step: G × length into the weight field.
     void computeWeight();
@@ -43,6 +51,7 @@ class TablePage : public QObject {
     QLineEdit* weight_ = nullptr;
     QLineEdit* model_ = nullptr;
     QLineEdit* length_ = nullptr;
+    int filledRow_ = -1;
 };
 
 } // namespace korvane

@@ -126,7 +126,8 @@ double parseLeadingNumber(std::string_view s) {
 
 // %.{digits}g, except that the exponent has at least three digits and that
 // zero has no sign. The digits are first taken to 17 significant places and
-// then rounded half up at the requested place, as the program always did.
+// then rounded half up at the requested place, so that a value typed as
+// 2.675 shows as 2.68, as a person reading the digits expects.
 std::string generalText(double value, int digits) {
     if (value == 0.0)
         return "0";

@@ -13,7 +13,8 @@ double num(std::string_view text) {
 }
 
 // The rectangular tube and the computed H-beam hold some values in single
-// precision; the results users know depend on it.
+// precision, and the last digit of their results depends on it: the
+// weights must match the ones saved in earlier lists and printed reports.
 double single(double value) {
     return static_cast<double>(static_cast<float>(value));
 }

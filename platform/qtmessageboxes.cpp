@@ -8,7 +8,8 @@ namespace korvane::platform {
 namespace {
 QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons) {
-    // No owner: the box is application modal, like the task-modal boxes users know.
+    // No owner: the box is application modal, so that it blocks every window
+    // of the program (the report and About windows too) until it is answered.
     QMessageBox box(icon, QtMessageBoxes::title(), text, buttons);
     box.setWindowModality(Qt::ApplicationModal);
     return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -160,7 +160,8 @@ int SummaryList::columnAtX(int x) const {
 
 void SummaryList::mousePressEvent(QMouseEvent* event) {
     QTableWidget::mousePressEvent(event);
-    // A click in the free area leaves no row highlighted, as in the lists users know.
+    // A click in the free area leaves no row highlighted, so that a double
+    // click there copies nothing of the row highlighted before.
     if (!indexAt(event->position().toPoint()).isValid())
         clearSelection();
 }

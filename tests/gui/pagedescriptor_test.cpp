@@ -3,7 +3,9 @@
 // would silently switch a behaviour off. Every name must exist on its page
 // with the kind of widget its role needs.
 #include "mainwindowfixture.h"
+#include "linetemplate.h"
 #include "pagedescriptor.h"
+#include "sectiontable.h"
 #include "sketchview.h"
 
 #include <QGroupBox>
@@ -115,6 +117,22 @@ class PageDescriptorTest : public QObject {
         QVERIFY2(isField(d.quickCopy.resultField), d.quickCopy.resultField);
         QCOMPARE(d.quickCopy.kindWord[0] == '\0',
                  d.form == PageForm::Weighbridge || d.form == PageForm::Amount);
+
+        // The summary line and the quick-add question: every field they
+        // read, and table columns only where there is a table.
+        QCOMPARE(d.summary.addsLine(), d.form == PageForm::Table || d.form == PageForm::Formula);
+        if (d.summary.addsLine()) {
+            std::vector<const char*> patterns(d.summary.cells.begin(), d.summary.cells.end());
+            patterns.push_back(d.summary.question);
+            const korvane::SectionTable* table = korvane::sectionTable(d.kind);
+            for (const char* pattern : patterns) {
+                QVERIFY(pattern != nullptr);
+                for (const std::string& name : korvane::LineTemplate::fieldNames(pattern))
+                    QVERIFY2(isField(name.c_str()), name.c_str());
+                for (int column : korvane::LineTemplate::tableColumns(pattern))
+                    QVERIFY(table != nullptr && column < table->columnCount());
+            }
+        }
 
         if (d.form == PageForm::Formula) {
             QVERIFY(d.formula.compute != nullptr);

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+#include "materialsummary.h"
+
+#include "calculatorpages.h"
+#include "fieldtext.h"
+#include "gbkstring.h"
+#include "linetemplate.h"
+#include "mainwindow.h"
+#include "messageboxes.h"
+#include "summaryfilestore.h"
+#include "summarypanel.h"
+#include "tablepage.h"
+
+#include <QLineEdit>
+
+namespace korvane {
+
+MaterialSummary::MaterialSummary(MainWindow* window, CalculatorPages* pages)
+    : QObject(window), window_(window), pages_(pages), panel_(window->summary()) {
+    connect(panel_, &SummaryPanel::addRequested, this, &MaterialSummary::addSummaryLine);
+    connect(panel_, &SummaryPanel::saveRequested, this, &MaterialSummary::save);
+    connect(panel_, &SummaryPanel::reportRequested, this, &MaterialSummary::toggleReport);
+    connect(window_, &MainWindow::quickAddFocused, this, &MaterialSummary::quickAdd);
+}
+
+MaterialSummary::~MaterialSummary() {
+    delete report_;
+}
+
+std::string MaterialSummary::fieldText(std::string_view name) const {
+    const MainWindow& w = *window_;
+    QWidget* page = w.pageWidget(w.currentPage(), w.currentNestedPage());
+    auto* field = page->findChild<QLineEdit*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    return field ? korvane::fieldText(field) : std::string();
+}
+
+std::string MaterialSummary::tableCell(int column) const {
+    const TablePage* table = pages_->tablePage(window_->currentSectionKind());
+    return table ? table->filledCell(column) : std::string();
+}
+
+std::optional<SummaryItem> MaterialSummary::pageLine() const {
+    const SummaryLineRow& recipe = window_->currentDescriptor().summary;
+    if (!recipe.addsLine())
+        return std::nullopt;
+    auto field = [this](std::string_view name) { return fieldText(name); };
+    auto cell = [this](int column) { return tableCell(column); };
+    SummaryItem line;
+    for (size_t i = 0; i < recipe.cells.size(); ++i)
+        line.cells[i + 1] = LineTemplate::expand(recipe.cells[i], field, cell);
+    return line;
+}
+
+QString MaterialSummary::question() const {
+    const PageDescriptor& page = window_->currentDescriptor();
+    const std::string argument = LineTemplate::expand(
+        page.summary.question ? page.summary.question : "",
+        [this](std::string_view name) { return fieldText(name); },
+        [this](int column) { return tableCell(column); });
+    return QStringLiteral("是否将【") + QString::fromUtf8(page.quickCopy.kindWord) +
+           QStringLiteral(" ") + fromGbk(argument) +
+           QStringLiteral(" 】的材料重量\r\n添加到【材料重量汇总表】中？");
+}
+
+void MaterialSummary::addSummaryLine() {
+    if (window_->currentDescriptor().summary.addsLine()) {
+        if (!window_->pageInputsComplete()) {
+            window_->focusPageField();
+        } else if (std::optional<SummaryItem> line = pageLine()) {
+            panel_->appendLine(*line);
+            return;
+        }
+    }
+    // The total is worked out again even when nothing was added.
+    panel_->recomputeTotal();
+}
+
+void MaterialSummary::quickAdd() {
+    // On the auxiliary page the quick add does nothing, and the focus stays
+    // where it is.
+    if (!window_->currentDescriptor().summary.addsLine())
+        return;
+    if (!window_->pageInputsComplete()) {
+        window_->focusPageField();
+        return;
+    }
+    // Back in the first field, the page works out its length expression; one
+    // that cannot be worked out leaves the length empty, and there is no line
+    // to ask about.
+    window_->focusPageField();
+    if (!window_->pageInputsComplete())
+        return;
+    if (platform::MessageBoxes::current().question(question()))
+        addSummaryLine();
+}
+
+void MaterialSummary::load() {
+    panel_->setRows(SummaryFileStore().load());
+}
+
+void MaterialSummary::save() {
+    const SummaryFileStore::SaveResult result = SummaryFileStore().save(panel_->rows());
+    if (!result.saved)
+        platform::MessageBoxes::current().warning(result.warning);
+}
+
+void MaterialSummary::toggleReport() {
+    // Until the report window exists, an empty window stands in its place.
+    if (report_ == nullptr) {
+        report_ = new QWidget(nullptr, Qt::Window);
+        report_->setAttribute(Qt::WA_DeleteOnClose);
+        report_->setWindowTitle(QStringLiteral("材料重量汇总"));
+        report_->resize(600, 400);
+        report_->show();
+        return;
+    }
+    report_->setVisible(!report_->isVisible());
+}
+
+} // namespace korvane

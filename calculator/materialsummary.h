@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "summaryitem.h"
+
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+class QWidget;
+
+namespace korvane {
+
+class CalculatorPages;
+class MainWindow;
+class SummaryPanel;
+
+// Joins the calculator pages to the material summary: the line a page adds
+// ("添加" and the quick add), the summary file read at start-up and written by
+// "保存材料", and the report window opened by "导出打印".
+class MaterialSummary : public QObject {
+    Q_OBJECT
+  public:
+    MaterialSummary(MainWindow* window, CalculatorPages* pages);
+    ~MaterialSummary() override;
+
+    // The quick-add button was reached from the page's last input: asks
+    // whether to add the page's line.
+    void quickAdd();
+    // Adds the shown page's line to the list when its fields are filled.
+    void addSummaryLine();
+    // The line the shown page adds, cells 1 to 5; none on the auxiliary page.
+    std::optional<SummaryItem> pageLine() const;
+    // The quick-add question for the shown page.
+    QString question() const;
+
+    // Start-up: the list as last saved. Never fails and never asks anything.
+    void load();
+    // "保存材料": the whole list to the file; a failure is shown as a warning.
+    void save();
+    // "导出打印": shows or hides the report window.
+    void toggleReport();
+    QWidget* reportWindow() const { return report_; }
+
+  private:
+    std::string fieldText(std::string_view name) const;
+    std::string tableCell(int column) const;
+
+    MainWindow* window_;
+    CalculatorPages* pages_;
+    SummaryPanel* panel_;
+    QPointer<QWidget> report_;
+};
+
+} // namespace korvane
