@@ -16,7 +16,6 @@
 namespace korvane {
 namespace {
 
-
 // Leading and trailing ASCII and ideographic spaces.
 QString trimSpaces(QString text) {
     auto isSpace = [](QChar c) { return c == u' ' || c == QChar(0x3000); };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "applicationshell.h"
+#include "calculatorpages.h"
 #include "display.h"
 #include "mainwindow.h"
+#include "materialsummary.h"
 #include "singleinstance.h"
 #include "visualstyle.h"
 
@@ -15,6 +17,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Names the data folder of the summary list and the report header texts.
+    QApplication::setApplicationName(QStringLiteral("korvane"));
     korvane::VisualStyle::apply();
 
     korvane::ApplicationShell shell(korvane::platform::SingleInstance::defaultServerName());
@@ -24,6 +28,8 @@ int main(int argc, char* argv[]) {
 
     korvane::MainWindow window;
     shell.attach(&window);
+    // Only the instance that runs reads the list, once.
+    window.pages()->materialSummary()->load();
     window.show();
     return QApplication::exec();
 }

@@ -30,7 +30,8 @@ MaterialSummary::~MaterialSummary() {
 std::string MaterialSummary::fieldText(std::string_view name) const {
     const MainWindow& w = *window_;
     QWidget* page = w.pageWidget(w.currentPage(), w.currentNestedPage());
-    auto* field = page->findChild<QLineEdit*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    auto* field =
+        page->findChild<QLineEdit*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
     return field ? korvane::fieldText(field) : std::string();
 }
 

@@ -2,8 +2,8 @@
 // A page's row names its controls by object name; a name that matches nothing
 // would silently switch a behaviour off. Every name must exist on its page
 // with the kind of widget its role needs.
-#include "mainwindowfixture.h"
 #include "linetemplate.h"
+#include "mainwindowfixture.h"
 #include "pagedescriptor.h"
 #include "sectiontable.h"
 #include "sketchview.h"

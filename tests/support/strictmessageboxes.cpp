@@ -20,8 +20,7 @@ class StrictMessageBoxes : public korvane::platform::MessageBoxes {
 
   private:
     static void unexpected(const QString& text) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + text), __FILE__,
-                     __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + text), __FILE__, __LINE__);
     }
 };
 
