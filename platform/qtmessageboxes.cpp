@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qtmessageboxes.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace korvane::platform {
@@ -12,6 +13,13 @@ QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
     // of the program (the report and About windows too) until it is answered.
     QMessageBox box(icon, QtMessageBoxes::title(), text, buttons);
     box.setWindowModality(Qt::ApplicationModal);
+    // The buttons speak the program's language whatever Qt translations are installed.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QStringLiteral("确定"));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(QStringLiteral("是(&Y)"));
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText(QStringLiteral("否(&N)"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 } // namespace
