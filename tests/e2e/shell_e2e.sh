@@ -5,7 +5,7 @@
 # Exits 77 (skipped) when Xvfb is not installed.
 set -u
 program=${1:?usage: shell_e2e.sh PATH/TO/korvane}
-needed_tools=(xmessage trayer) first_display=91
+needed_tools=(xmessage trayer)
 source "$(dirname "$0")/e2elib.sh"
 
 trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 28 \
