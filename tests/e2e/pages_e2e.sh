@@ -4,7 +4,7 @@
 # Exits 77 (skipped) when Xvfb or the X tools are not installed.
 set -u
 program=${1:?usage: pages_e2e.sh PATH/TO/korvane}
-needed_tools=(xclip) first_display=101
+needed_tools=(xclip)
 source "$(dirname "$0")/e2elib.sh"
 
 "$program" >"$work/program.log" 2>&1 &
