@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "foldersnapshot.h"
 #include "headerinfofile.h"
+#include "temporarydatafolder.h"
 #include "testnames.h"
 
 #include <QCoreApplication>
@@ -58,28 +59,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 // when the test ends.
 class HeaderInfoFileTest : public testing::Test {
   protected:
-    HeaderInfoFileTest()
-        : savedXdg_(qgetenv("XDG_DATA_HOME")), hadXdg_(qEnvironmentVariableIsSet("XDG_DATA_HOME")),
-          savedName_(QCoreApplication::applicationName()) {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(root_.path()));
-        QCoreApplication::setApplicationName(QStringLiteral("korvane"));
-    }
-    ~HeaderInfoFileTest() override {
-        if (hadXdg_)
-            qputenv("XDG_DATA_HOME", savedXdg_);
-        else
-            qunsetenv("XDG_DATA_HOME");
-        QCoreApplication::setApplicationName(savedName_);
-    }
+    QString folder() const { return data_.folder(); }
 
-    QString folder() const { return root_.filePath(QStringLiteral("korvane")); }
-
-    QTemporaryDir root_;
-
-  private:
-    QByteArray savedXdg_;
-    bool hadXdg_;
-    QString savedName_;
+    TemporaryDataFolder data_;
 };
 
 TEST_F(HeaderInfoFileTest, FileIsInTheProgramsDataFolder) {
@@ -192,9 +174,9 @@ class HeaderInfoFileSaveFailure : public HeaderInfoFileTest,
 TEST_P(HeaderInfoFileSaveFailure, ReturnsFalseAndLeavesEverythingAsItWas) {
     const HeaderInfoFile file;
     GetParam().arrange(folder(), file.filePath());
-    const QMap<QString, QByteArray> before = folderSnapshot(root_.path());
+    const QMap<QString, QByteArray> before = folderSnapshot(data_.root());
     EXPECT_FALSE(file.setText(kTitle, QStringLiteral("A")));
-    EXPECT_EQ(folderSnapshot(root_.path()), before);
+    EXPECT_EQ(folderSnapshot(data_.root()), before);
 }
 
 // More ways to fail are tried on the INI file itself.

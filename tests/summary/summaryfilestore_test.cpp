@@ -1,21 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include "childprocess.h"
+#include "foldersnapshot.h"
 #include "summaryfilestore.h"
 #include "summaryitemprint.h"
 #include "summarylistfile.h"
+#include "temporarydatafolder.h"
 #include "testnames.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QMap>
-#include <QTemporaryDir>
-#include <csignal>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -51,52 +46,11 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-// Every entry below `root` with the bytes of the files, to show that a failed
-// save changed nothing and left no temporary file behind.
-QMap<QString, QByteArray> snapshot(const QString& root) {
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        entries.insert(QDir(root).relativeFilePath(path),
-                       it.fileInfo().isDir() || !file.open(QIODevice::ReadOnly)
-                           ? QByteArrayLiteral("<folder>")
-                           : file.readAll());
-    }
-    return entries;
-}
-
-// A temporary data folder and the program's application name, both put back
-// when the test ends.
 class SummaryStoreTest : public testing::Test {
   protected:
-    SummaryStoreTest()
-        : savedXdg_(qgetenv("XDG_DATA_HOME")), hadXdg_(qEnvironmentVariableIsSet("XDG_DATA_HOME")),
-          savedName_(QCoreApplication::applicationName()) {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(root_.path()));
-        QCoreApplication::setApplicationName(QStringLiteral("korvane"));
-    }
-    ~SummaryStoreTest() override {
-        // A test may leave the data folder read-only; the temporary folder
-        // must still go.
-        QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (hadXdg_)
-            qputenv("XDG_DATA_HOME", savedXdg_);
-        else
-            qunsetenv("XDG_DATA_HOME");
-        QCoreApplication::setApplicationName(savedName_);
-    }
+    QString folder() const { return data_.folder(); }
 
-    QString folder() const { return root_.filePath(QStringLiteral("korvane")); }
-
-    QTemporaryDir root_;
-
-  private:
-    QByteArray savedXdg_;
-    bool hadXdg_;
-    QString savedName_;
+    TemporaryDataFolder data_;
 };
 
 TEST_F(SummaryStoreTest, FileIsInTheProgramsDataFolder) {
@@ -115,7 +69,7 @@ TEST_F(SummaryStoreTest, SaveCreatesTheFolderReplacesTheFileAndLoadsBack) {
             {QStringLiteral("korvane"), QByteArrayLiteral("<folder>")},
             {QStringLiteral("korvane/材料汇总单.txt"), bytesOf(rows)},
         };
-        EXPECT_EQ(snapshot(root_.path()), expected);
+        EXPECT_EQ(folderSnapshot(data_.root()), expected);
         EXPECT_EQ(store.load(), rows);
     }
 }
@@ -203,26 +157,6 @@ ChildSave saveInChild(const SummaryFileStore& store, const Rows& rows, bool (*re
     return outcome;
 }
 
-bool noRestriction() {
-    return true;
-}
-
-// The file may grow to 256 bytes; a larger write fails with EFBIG instead of
-// killing the process.
-bool smallFileSizeLimit() {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{256, 256};
-    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
-}
-
-// Permission bits do not stop root: become the unprivileged "nobody" first.
-bool withoutRootPrivileges() {
-    if (geteuid() != 0)
-        return true;
-    const uid_t nobody = 65534;
-    return setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
-}
-
 struct SaveFailureCase {
     const char* name;
     // Prepares the data folder in this process; the store's file holds the
@@ -239,8 +173,8 @@ class SummaryStoreSaveFailure : public SummaryStoreTest,
 
 TEST_P(SummaryStoreSaveFailure, LeavesEverythingAsItWasAndNamesTheFile) {
     const SummaryFileStore store;
-    GetParam().arrange(root_.path(), folder(), store.filePath());
-    const QMap<QString, QByteArray> before = snapshot(root_.path());
+    GetParam().arrange(data_.root(), folder(), store.filePath());
+    const QMap<QString, QByteArray> before = folderSnapshot(data_.root());
 
     const ChildSave outcome = saveInChild(store, manyRows(20), GetParam().restrict);
     if (!outcome.restricted)
@@ -251,7 +185,7 @@ TEST_P(SummaryStoreSaveFailure, LeavesEverythingAsItWasAndNamesTheFile) {
         << outcome.warning.toStdString();
     EXPECT_TRUE(outcome.warning.contains(QDir::toNativeSeparators(store.filePath())))
         << outcome.warning.toStdString();
-    EXPECT_EQ(snapshot(root_.path()), before);
+    EXPECT_EQ(folderSnapshot(data_.root()), before);
 }
 
 void previousFile(const QString&, const QString& folder, const QString& filePath) {
@@ -260,7 +194,7 @@ void previousFile(const QString&, const QString& folder, const QString& filePath
 }
 
 const SaveFailureCase kSaveFailureCases[] = {
-    {"write_fails_part_way", previousFile, smallFileSizeLimit},
+    {"write_fails_part_way", previousFile, childprocess::smallFileSizeLimit},
     {"read_only_folder",
      [](const QString& root, const QString& folder, const QString& filePath) {
          previousFile(root, folder, filePath);
@@ -270,18 +204,18 @@ const SaveFailureCase kSaveFailureCases[] = {
          QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                            QFile::ExeOther);
      },
-     withoutRootPrivileges},
+     childprocess::withoutRootPrivileges},
     {"folder_cannot_be_created",
      [](const QString&, const QString& folder, const QString&) {
          writeFile(folder, QByteArrayLiteral("a file where the folder belongs"));
      },
-     noRestriction},
+     childprocess::noRestriction},
     {"file_path_is_a_folder",
      [](const QString&, const QString&, const QString& filePath) {
          QDir().mkpath(filePath);
          writeFile(QDir(filePath).filePath(QStringLiteral("inside")), QByteArrayLiteral("kept"));
      },
-     noRestriction},
+     childprocess::noRestriction},
 };
 INSTANTIATE_TEST_SUITE_P(Table, SummaryStoreSaveFailure, testing::ValuesIn(kSaveFailureCases),
                          [](const auto& info) { return rowName(info.param.name, info.index); });
