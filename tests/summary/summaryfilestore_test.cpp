@@ -119,42 +119,15 @@ struct ChildSave {
 };
 
 // Saves in a child process so that a file size limit or a dropped user id
-// ends with it. `restrict` runs in the child first; it returns false when the
-// restriction cannot be had there.
+// ends with it.
 ChildSave saveInChild(const SummaryFileStore& store, const Rows& rows, bool (*restrict)()) {
-    int fds[2];
-    if (pipe(fds) != 0)
+    const std::optional<std::string> report = childprocess::report(restrict, [&] {
+        const SummaryFileStore::SaveResult result = store.save(rows);
+        return (result.saved ? "S" : "F") + result.warning.toStdString();
+    });
+    if (!report)
         return {};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        QByteArray report = "R";
-        if (restrict()) {
-            const SummaryFileStore::SaveResult result = store.save(rows);
-            report = (result.saved ? "S" : "F") + result.warning.toUtf8();
-        }
-        for (qsizetype done = 0; done < report.size();) {
-            const ssize_t n =
-                write(fds[1], report.constData() + done, static_cast<size_t>(report.size() - done));
-            if (n <= 0)
-                break;
-            done += n;
-        }
-        _exit(0);
-    }
-    close(fds[1]);
-    QByteArray report;
-    char buffer[512];
-    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
-        report.append(buffer, n);
-    close(fds[0]);
-    waitpid(pid, nullptr, 0);
-
-    ChildSave outcome;
-    outcome.restricted = report.startsWith('S') || report.startsWith('F');
-    outcome.saved = report.startsWith('S');
-    outcome.warning = QString::fromUtf8(report.mid(1));
-    return outcome;
+    return {true, report->front() == 'S', QString::fromStdString(report->substr(1))};
 }
 
 struct SaveFailureCase {

@@ -4,6 +4,8 @@
 #include <csignal>
 #include <functional>
 #include <grp.h>
+#include <optional>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,29 +19,46 @@ struct Outcome {
     bool result = false;     // what `act` returned there
 };
 
-// Runs `restrict`, then `act`, in a forked child. `restrict` returns false when
-// its restriction cannot be had there; `act` is then not run.
-inline Outcome run(bool (*restrict)(), const std::function<bool()>& act) {
+// Runs `restrict`, then `act`, in a forked child and gives back what `act`
+// returned there; nothing when `restrict` returns false (its restriction
+// cannot be had there, and `act` is not run) or the child died first.
+inline std::optional<std::string> report(bool (*restrict)(),
+                                         const std::function<std::string()>& act) {
     int fds[2];
     if (pipe(fds) != 0)
-        return {};
+        return std::nullopt;
     const pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
-        char report = 'R';
-        if (restrict())
-            report = act() ? 'T' : 'F';
-        [[maybe_unused]] const ssize_t written = write(fds[1], &report, 1);
+        // The first byte says whether `act` ran.
+        const std::string message = restrict() ? "+" + act() : "-";
+        for (size_t done = 0; done < message.size();) {
+            const ssize_t n = write(fds[1], message.data() + done, message.size() - done);
+            if (n <= 0)
+                break;
+            done += size_t(n);
+        }
         _exit(0);
     }
     close(fds[1]);
-    char report = 0;
-    const ssize_t got = read(fds[0], &report, 1);
+    std::string message;
+    char buffer[512];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+        message.append(buffer, size_t(n));
     close(fds[0]);
     waitpid(pid, nullptr, 0);
-    if (got != 1)
+    if (message.empty() || message[0] != '+')
+        return std::nullopt;
+    return message.substr(1);
+}
+
+// The same for an `act` that answers yes or no.
+inline Outcome run(bool (*restrict)(), const std::function<bool()>& act) {
+    const std::optional<std::string> answer =
+        report(restrict, [&act] { return std::string(act() ? "T" : "F"); });
+    if (!answer)
         return {};
-    return {report == 'T' || report == 'F', report == 'T'};
+    return {true, *answer == "T"};
 }
 
 inline bool noRestriction() {
