@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace korvane {
 
 namespace {

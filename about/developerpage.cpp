@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace korvane {
 
 const QColor DeveloperPage::kLabelColour(0, 128, 0);
