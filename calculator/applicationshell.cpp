@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "applicationshell.h"
 
+#include "aboutwindow.h"
 #include "globalhotkeys.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
@@ -74,19 +75,21 @@ void ApplicationShell::exit() {
 }
 
 void ApplicationShell::openAbout() {
-    // Until the About window exists, an empty window stands in its place.
-    if (about_ == nullptr) {
-        about_ = new QWidget(nullptr, Qt::Window);
-        about_->setAttribute(Qt::WA_DeleteOnClose);
-        about_->setWindowTitle(QStringLiteral("关于"));
-        about_->resize(420, 300);
-    }
+    // Without owner, so that it has its own taskbar entry and is not hidden
+    // with the main window; it destroys itself when closed.
+    if (about_ == nullptr)
+        about_ = new AboutWindow(QString::fromUtf8(MainMenu::kCheckUpdatesUrl));
+    if (window_ != nullptr)
+        window_->show();
     about_->show();
+    about_->raise();
+    about_->activateWindow();
     dockAbout();
 }
 
 void ApplicationShell::dockAbout() {
-    if (about_ == nullptr || window_ == nullptr)
+    // Made to stay on top, the About window also stays where the user put it.
+    if (about_ == nullptr || window_ == nullptr || about_->staysOnTop())
         return;
     const QRect frame = window_->frameGeometry();
     about_->move(frame.left(), frame.top() + kAboutOffsetTop);

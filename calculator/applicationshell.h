@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "aboutwindow.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
-class QWidget;
 
 namespace korvane {
 
@@ -41,6 +41,8 @@ class ApplicationShell : public QObject {
     int showHotKeyId() const { return showKeyId_; }
     int hideHotKeyId() const { return hideKeyId_; }
     platform::SingleInstance* instance() const { return instance_; }
+    // The open About window, or null.
+    AboutWindow* aboutWindow() const { return about_; }
 
   private:
     void onHotKey(int id);
@@ -51,7 +53,7 @@ class ApplicationShell : public QObject {
     platform::TrayIcon* tray_ = nullptr;
     platform::GlobalHotKeys* hotKeys_ = nullptr;
     MainWindow* window_ = nullptr;
-    QPointer<QWidget> about_;
+    QPointer<AboutWindow> about_;
     int showKeyId_ = 0;
     int hideKeyId_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "materialsummary.h"
 #include "singleinstance.h"
+#include "svgpicture.h"
 #include "visualstyle.h"
 
 #include <QApplication>
@@ -19,6 +20,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Names the data folder of the summary list and the report header texts.
     QApplication::setApplicationName(QStringLiteral("korvane"));
+    // Lets the desktop match the windows to korvane.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
+    QApplication::setWindowIcon(
+        korvane::SvgPicture::icon(QStringLiteral(":/pictures/korvane.svg")));
     korvane::VisualStyle::apply();
 
     korvane::ApplicationShell shell(korvane::platform::SingleInstance::defaultServerName());

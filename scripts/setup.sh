@@ -10,6 +10,7 @@ packages=(
   fonts-wqy-microhei
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils trayer
   espeak-ng sox
+  librsvg2-bin qrencode zbar-tools desktop-file-utils
 )
 nogui_packages=(libreoffice-calc-nogui)
 
