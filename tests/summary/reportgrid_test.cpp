@@ -51,18 +51,19 @@ TEST_P(RangeFormat, ReachesTheCellsInsideTheGrid) {
     EXPECT_EQ(reached(grid), GetParam().cells);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, RangeFormat,
-    testing::Values(RangeCase{"one cell", {1, 2}, "1,2 "},
-                    RangeCase{"block", {1, 0, 2, 1}, "1,0 1,1 2,0 2,1 "},
-                    RangeCase{"last row and column past the end", {2, 1, 99, 99}, "2,1 2,2 3,1 3,2 "},
-                    RangeCase{"first row past the end", {4, 0, 9, 2}, ""},
-                    RangeCase{"first column past the end", {0, 3, 0, 5}, ""},
-                    RangeCase{"negative first row", {-1, 0, 1, 0}, ""},
-                    RangeCase{"last before first", {2, 2, 1, 2}, ""}),
-    [](const testing::TestParamInfo<RangeCase>& info) {
-        return rowName(info.param.name, info.index);
-    });
+INSTANTIATE_TEST_SUITE_P(Ranges, RangeFormat,
+                         testing::Values(RangeCase{"one cell", {1, 2}, "1,2 "},
+                                         RangeCase{"block", {1, 0, 2, 1}, "1,0 1,1 2,0 2,1 "},
+                                         RangeCase{"last row and column past the end",
+                                                   {2, 1, 99, 99},
+                                                   "2,1 2,2 3,1 3,2 "},
+                                         RangeCase{"first row past the end", {4, 0, 9, 2}, ""},
+                                         RangeCase{"first column past the end", {0, 3, 0, 5}, ""},
+                                         RangeCase{"negative first row", {-1, 0, 1, 0}, ""},
+                                         RangeCase{"last before first", {2, 2, 1, 2}, ""}),
+                         [](const testing::TestParamInfo<RangeCase>& info) {
+                             return rowName(info.param.name, info.index);
+                         });
 
 TEST(ReportGridCells, UnformattedCellsAndGridColours) {
     ReportGrid grid("Face", 12);
