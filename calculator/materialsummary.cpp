@@ -7,11 +7,14 @@
 #include "linetemplate.h"
 #include "mainwindow.h"
 #include "messageboxes.h"
+#include "reportwindow.h"
 #include "summaryfilestore.h"
+#include "summarylist.h"
 #include "summarypanel.h"
 #include "tablepage.h"
 
 #include <QLineEdit>
+#include <QTableWidget>
 
 namespace korvane {
 
@@ -21,6 +24,7 @@ MaterialSummary::MaterialSummary(MainWindow* window, CalculatorPages* pages)
     connect(panel_, &SummaryPanel::saveRequested, this, &MaterialSummary::save);
     connect(panel_, &SummaryPanel::reportRequested, this, &MaterialSummary::toggleReport);
     connect(window_, &MainWindow::quickAddFocused, this, &MaterialSummary::quickAdd);
+    connect(window_, &MainWindow::moved, this, &MaterialSummary::dockReport);
 }
 
 MaterialSummary::~MaterialSummary() {
@@ -106,16 +110,29 @@ void MaterialSummary::save() {
 }
 
 void MaterialSummary::toggleReport() {
-    // Until the report window exists, an empty window stands in its place.
-    if (report_ == nullptr) {
-        report_ = new QWidget(nullptr, Qt::Window);
-        report_->setAttribute(Qt::WA_DeleteOnClose);
-        report_->setWindowTitle(QStringLiteral("材料重量汇总"));
-        report_->resize(600, 400);
-        report_->show();
+    if (report_ != nullptr) {
+        report_->setVisible(!report_->isVisible());
         return;
     }
-    report_->setVisible(!report_->isVisible());
+    const SummaryList* list = panel_->list();
+    std::vector<std::string> titles;
+    for (int c = 0; c < list->columnCount(); ++c)
+        titles.push_back(toGbk(list->horizontalHeaderItem(c)->text()));
+    // No owner: the report is a window of its own beside the main window.
+    report_ = new ReportWindow(panel_->rows(), titles);
+    dockReport();
+    report_->show();
+}
+
+ReportWindow* MaterialSummary::reportWindow() const {
+    return report_;
+}
+
+void MaterialSummary::dockReport() {
+    static constexpr QPoint kOffset(595, 100);
+    if (report_ == nullptr || report_->staysOnTop())
+        return;
+    report_->move(window_->frameGeometry().topLeft() + kOffset);
 }
 
 } // namespace korvane

@@ -13,6 +13,7 @@ namespace korvane {
 
 class CalculatorPages;
 class MainWindow;
+class ReportWindow;
 class SummaryPanel;
 
 // Joins the calculator pages to the material summary: the line a page adds
@@ -38,9 +39,12 @@ class MaterialSummary : public QObject {
     void load();
     // "保存材料": the whole list to the file; a failure is shown as a warning.
     void save();
-    // "导出打印": shows or hides the report window.
+    // "导出打印": the first press creates the report window from the list as
+    // it is now; later presses show or hide it until it is closed.
     void toggleReport();
-    QWidget* reportWindow() const { return report_; }
+    ReportWindow* reportWindow() const;
+    // Places the report window beside the main window, unless it stays on top.
+    void dockReport();
 
   private:
     std::string fieldText(std::string_view name) const;
@@ -49,7 +53,7 @@ class MaterialSummary : public QObject {
     MainWindow* window_;
     CalculatorPages* pages_;
     SummaryPanel* panel_;
-    QPointer<QWidget> report_;
+    QPointer<ReportWindow> report_;
 };
 
 } // namespace korvane

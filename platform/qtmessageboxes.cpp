@@ -8,10 +8,11 @@ namespace korvane::platform {
 
 namespace {
 QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
-                                QMessageBox::StandardButtons buttons) {
+                                QMessageBox::StandardButtons buttons,
+                                const QString& title = QtMessageBoxes::title()) {
     // No owner: the box is application modal, so that it blocks every window
     // of the program (the report and About windows too) until it is answered.
-    QMessageBox box(icon, QtMessageBoxes::title(), text, buttons);
+    QMessageBox box(icon, title, text, buttons);
     box.setWindowModality(Qt::ApplicationModal);
     // The buttons speak the program's language whatever Qt translations are installed.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
@@ -42,6 +43,10 @@ void QtMessageBoxes::warning(const QString& text) {
 
 void QtMessageBoxes::plain(const QString& text) {
     ask(QMessageBox::NoIcon, text, QMessageBox::Ok);
+}
+
+void QtMessageBoxes::error(const QString& title, const QString& text) {
+    ask(QMessageBox::Critical, text, QMessageBox::Ok, title);
 }
 
 } // namespace korvane::platform

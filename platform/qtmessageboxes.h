@@ -14,6 +14,7 @@ class QtMessageBoxes : public MessageBoxes {
     bool question(const QString& text) override;
     void warning(const QString& text) override;
     void plain(const QString& text) override;
+    void error(const QString& title, const QString& text) override;
 };
 
 } // namespace korvane::platform

@@ -10,20 +10,24 @@ RecordingMessageBoxes::~RecordingMessageBoxes() {
 }
 
 void RecordingMessageBoxes::information(const QString& text) {
-    messages_.append({Kind::Information, text});
+    messages_.append({Kind::Information, text, {}});
 }
 
 bool RecordingMessageBoxes::question(const QString& text) {
-    messages_.append({Kind::Question, text});
+    messages_.append({Kind::Question, text, {}});
     return answers_.isEmpty() ? defaultAnswer_ : answers_.takeFirst();
 }
 
 void RecordingMessageBoxes::warning(const QString& text) {
-    messages_.append({Kind::Warning, text});
+    messages_.append({Kind::Warning, text, {}});
 }
 
 void RecordingMessageBoxes::plain(const QString& text) {
-    messages_.append({Kind::Plain, text});
+    messages_.append({Kind::Plain, text, {}});
+}
+
+void RecordingMessageBoxes::error(const QString& title, const QString& text) {
+    messages_.append({Kind::Error, text, title});
 }
 
 } // namespace korvane::platform

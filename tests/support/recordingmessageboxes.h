@@ -12,10 +12,11 @@ namespace korvane::platform {
 // message instead of showing it and answers questions from a script.
 class RecordingMessageBoxes : public MessageBoxes {
   public:
-    enum class Kind { Information, Question, Warning, Plain };
+    enum class Kind { Information, Question, Warning, Plain, Error };
     struct Message {
         Kind kind;
         QString text;
+        QString title; // error messages only
     };
 
     RecordingMessageBoxes();
@@ -35,6 +36,7 @@ class RecordingMessageBoxes : public MessageBoxes {
     bool question(const QString& text) override;
     void warning(const QString& text) override;
     void plain(const QString& text) override;
+    void error(const QString& title, const QString& text) override;
 
   private:
     MessageBoxes* previous_ = nullptr;

@@ -17,6 +17,9 @@ class StrictMessageBoxes : public korvane::platform::MessageBoxes {
     }
     void warning(const QString& text) override { unexpected(text); }
     void plain(const QString& text) override { unexpected(text); }
+    void error(const QString& title, const QString& text) override {
+        unexpected(title + QStringLiteral(": ") + text);
+    }
 
   private:
     static void unexpected(const QString& text) {

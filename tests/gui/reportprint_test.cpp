@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: MIT
+// Printing the report: pages on paper as PDF files, the print errors, the
+// print preview's commands and its two dialogs. Dialogs are answered through
+// the window's dialog seam; none is ever shown.
+#include "gbkstring.h"
+#include "marginsdialog.h"
+#include "pagejumpdialog.h"
+#include "printpreviewwindow.h"
+#include "recordingmessageboxes.h"
+#include "reportwindow.h"
+#include "visualstyle.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPointer>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using korvane::MarginsDialog;
+using korvane::ReportDialogs;
+using korvane::ReportGrid;
+using korvane::ReportWindow;
+using korvane::SummaryItem;
+using korvane::platform::RecordingMessageBoxes;
+
+namespace {
+
+std::vector<SummaryItem> lines(int count) {
+    std::vector<SummaryItem> items;
+    for (int i = 1; i <= count; ++i)
+        items.push_back({{std::to_string(i), korvane::toGbk("工字钢 I20a"), "200*100*7.0",
+                          "27.929Kg/m", "6m", "167.57"}});
+    return items;
+}
+
+const std::vector<std::string> kTitles = {korvane::toGbk("序号"),     korvane::toGbk("材料名称"),
+                                          korvane::toGbk("规格型号"), korvane::toGbk("理论重量"),
+                                          korvane::toGbk("数量"),     korvane::toGbk("重量(Kg)")};
+
+int pdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    return int(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+// Dialogs answered by the test: printing goes to `pdf` on A4 paper; the
+// margins and page answers are whatever the test puts in.
+struct Answers {
+    explicit Answers(QString path) : pdf(std::move(path)) {}
+
+    QString pdf;
+    std::optional<int> page;
+    std::optional<MarginsDialog::Settings> margins;
+    int printDialogs = 0;
+
+    ReportDialogs dialogs() {
+        ReportDialogs d;
+        d.print = [this](QWidget*, QPrinter& printer) {
+            ++printDialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageOrientation(QPageLayout::Portrait);
+            return true;
+        };
+        d.pageSetup = [](QWidget*, QPrinter& printer) {
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        };
+        d.margins = [this](QWidget*, MarginsDialog::Settings& settings) {
+            if (!margins)
+                return false;
+            settings = *margins;
+            return true;
+        };
+        d.page = [this](QWidget*, int, int) { return page; };
+        return d;
+    }
+};
+
+} // namespace
+
+class ReportPrintTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        QCoreApplication::setApplicationName(QStringLiteral("korvane"));
+        korvane::VisualStyle::apply();
+    }
+
+    void pagesOnPaper_data() {
+        QTest::addColumn<int>("items");
+        QTest::addColumn<int>("pages");
+        // A4 at the starting margins: the table is 202 mm wide and 279 mm high,
+        // which holds about 31 rows of 25 pixels at that scale.
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("60") << 60 << 3;
+        QTest::newRow("600") << 600 << 20;
+    }
+    void pagesOnPaper() {
+        QFETCH(int, items);
+        QFETCH(int, pages);
+        QTemporaryDir dir;
+        Answers answers{dir.filePath(QStringLiteral("report.pdf"))};
+        auto* window = new ReportWindow(lines(items), kTitles);
+        window->setDialogs(answers.dialogs());
+        QPointer<ReportWindow> guard(window);
+        window->print();
+        QCOMPARE(answers.printDialogs, 1);
+        QCOMPARE(pdfPageCount(answers.pdf), pages);
+        if (qEnvironmentVariableIsSet("KORVANE_KEEP_PDF"))
+            QFile::copy(answers.pdf, qEnvironmentVariable("KORVANE_KEEP_PDF") +
+                                         QStringLiteral("/report-%1.pdf").arg(items));
+        delete guard;
+    }
+
+    void printerThatCannotBeOpened() {
+        RecordingMessageBoxes messages;
+        Answers answers{QStringLiteral("/nonexistent-folder/report.pdf")};
+        auto* window = new ReportWindow(lines(2), kTitles);
+        window->setDialogs(answers.dialogs());
+        window->print();
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].kind, RecordingMessageBoxes::Kind::Error);
+        QCOMPARE(messages.messages()[0].title, QStringLiteral("错误"));
+        QCOMPARE(messages.messages()[0].text, QStringLiteral("打印机初始化出错,请检查打印设置!"));
+        // The window is as it was.
+        QCOMPARE(window->grid().rowCount(), 8);
+        delete window;
+    }
+
+    void cancelledPrintDialogPrintsNothing() {
+        QTemporaryDir dir;
+        auto* window = new ReportWindow(lines(2), kTitles);
+        ReportDialogs dialogs = ReportDialogs::standard();
+        dialogs.print = [](QWidget*, QPrinter&) { return false; };
+        window->setDialogs(dialogs);
+        window->print();
+        QVERIFY(QDir(dir.path()).isEmpty());
+        delete window;
+    }
+
+    void previewCommands() {
+        QTemporaryDir dir;
+        Answers answers{dir.filePath(QStringLiteral("preview.pdf"))};
+        auto* window = new ReportWindow(lines(60), kTitles);
+        window->setDialogs(answers.dialogs());
+        window->show();
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("按钮3打印预览")),
+                          Qt::LeftButton);
+        // The preview's margins, kept for later prints.
+        const ReportGrid& grid = window->grid();
+        QCOMPARE((std::array{grid.printSetting(1), grid.printSetting(2), grid.printSetting(3),
+                             grid.printSetting(4)}),
+                 (std::array{20, 10, 30, 30}));
+
+        QPointer<korvane::PrintPreviewWindow> preview = window->previewWindow();
+        QVERIFY(preview != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        QCOMPARE(preview->windowTitle(), QStringLiteral("打印预览"));
+        auto click = [&](const char* command) {
+            auto* button = preview->findChild<QPushButton*>(QString::fromUtf8(command));
+            QVERIFY2(button != nullptr, command);
+            QTest::mouseClick(button, Qt::LeftButton);
+        };
+        const int pages = preview->pageCount();
+        QCOMPARE(pages, 3);
+        QCOMPARE(preview->currentPage(), 1);
+        click("上页");
+        QCOMPARE(preview->currentPage(), 1);
+        click("下页");
+        QCOMPARE(preview->currentPage(), 2);
+        answers.page = 99; // outside the document: refused
+        click("到指定页");
+        QCOMPARE(preview->currentPage(), 2);
+        answers.page = 3;
+        click("到指定页");
+        QCOMPARE(preview->currentPage(), 3);
+        click("下页");
+        QCOMPARE(preview->currentPage(), 3);
+
+        const qreal zoom = preview->preview()->zoomFactor();
+        click("放大");
+        QVERIFY(preview->preview()->zoomFactor() > zoom);
+        click("缩小");
+        click("缩小");
+        QVERIFY(preview->preview()->zoomFactor() < zoom);
+        click("等宽");
+        QCOMPARE(preview->preview()->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        click("等高");
+        QCOMPARE(preview->preview()->zoomMode(), QPrintPreviewWidget::FitInView);
+
+        // Taller margins leave less room: more pages.
+        MarginsDialog::Settings settings = MarginsDialog::settingsOf(grid);
+        settings[ReportGrid::TopMargin] = 999;
+        settings[ReportGrid::BottomMargin] = 999;
+        answers.margins = settings;
+        click("页边距");
+        QCOMPARE(grid.printSetting(ReportGrid::TopMargin), 999);
+        QVERIFY(preview->pageCount() > pages);
+        // A cancelled margins dialog changes nothing.
+        answers.margins.reset();
+        click("页边距");
+        QCOMPARE(grid.printSetting(ReportGrid::TopMargin), 999);
+        // Landscape paper from "打印设置": the sheet, scaled to the wider and
+        // lower page, has fewer rows on each.
+        const int portraitPages = preview->pageCount();
+        click("打印设置");
+        QVERIFY(preview->pageCount() > portraitPages);
+
+        click("打印");
+        QCOMPARE(answers.printDialogs, 1);
+        QVERIFY(pdfPageCount(answers.pdf) > 0);
+
+        click("退出");
+        QTRY_VERIFY(preview.isNull());
+        delete window;
+    }
+
+    void marginsDialogFields() {
+        MarginsDialog::Settings start{0, 1, 2, 3, 4, 5, 6, 7};
+        MarginsDialog dialog(start);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("页边距设置(单位: 0.1毫米)"));
+        QCOMPARE(dialog.settings(), start);
+        // The fields in the dialog's order, each tied to its setting.
+        const std::pair<const char*, int> fields[] = {{"上:", 3},
+                                                      {"下:", 4},
+                                                      {"左:", 1},
+                                                      {"右:", 2},
+                                                      {"页眉:", 5},
+                                                      {"页脚:", 6},
+                                                      {"表头与表格间隔:", 7}};
+        for (const auto& [caption, setting] : fields) {
+            auto* field = dialog.findChild<QLineEdit*>(QString::fromUtf8(caption));
+            QVERIFY2(field != nullptr, caption);
+            QCOMPARE(field->text(), QString::number(setting));
+        }
+        // Digits only, at most three.
+        auto* top = dialog.findChild<QLineEdit*>(QStringLiteral("上:"));
+        top->clear();
+        QTest::keyClicks(top, QStringLiteral("9a-9.99"));
+        QCOMPARE(top->text(), QStringLiteral("999"));
+        top->clear();
+        QCOMPARE(dialog.settings()[ReportGrid::TopMargin], 0);
+
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("默认值")), Qt::LeftButton);
+        QCOMPARE(dialog.settings(), (MarginsDialog::Settings{0, 40, 40, 20, 20, 60, 60, 20}));
+        QStringList buttons;
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            buttons << button->text();
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"取消(&C)", "确定(&O)", "默认值"}));
+    }
+
+    void pageJumpRefusesPagesOutsideTheDocument_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("page");
+        QTest::newRow("3") << "3" << 3;
+        QTest::newRow("1") << "1" << 1;
+        QTest::newRow("4 of 3") << "4" << 0;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("99999999999") << "99999999999" << 0;
+    }
+    void pageJumpRefusesPagesOutsideTheDocument() {
+        QFETCH(QString, typed);
+        QFETCH(int, page);
+        korvane::PageJumpDialog dialog(1, 3);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("页面跳转"));
+        dialog.field()->clear();
+        QTest::keyClicks(dialog.field(), typed);
+        QCOMPARE(dialog.page(), page);
+        auto* ok = dialog.findChild<QPushButton*>();
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("确定(&O)"))
+                ok = button;
+        QCOMPARE(ok->isEnabled(), page > 0);
+    }
+};
+
+QTEST_MAIN(ReportPrintTest)
+#include "reportprint_test.moc"
