@@ -126,10 +126,13 @@ void ReportSheet::setSignature(ReportGrid& grid, const std::string& preparer,
 }
 
 std::string ReportSheet::totalText(const ReportGrid& grid) {
-    float sum = 0.0f;
+    // Summed in double precision: in single precision sixty lines of 2072.40
+    // would total 124343.94 instead of 124344.00, and the report would
+    // disagree with the summary panel's own total.
+    double sum = 0.0;
     for (int r = 0; r <= grid.rowCount() - 4; ++r)
-        sum = float(sum + float(NumberText::textToNumber(grid.text(r, kWeightColumn))));
-    return NumberText::fixedDecimalsText(double(sum), 2);
+        sum += NumberText::textToNumber(grid.text(r, kWeightColumn));
+    return NumberText::fixedDecimalsText(sum, 2);
 }
 
 std::string ReportSheet::recomputeTotal(ReportGrid& grid) {

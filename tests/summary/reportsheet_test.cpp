@@ -51,6 +51,7 @@ struct TotalCase {
     const char* name;
     std::vector<const char*> weights;
     const char* total;
+    int copies = 1; // each weight this many times
 };
 
 void PrintTo(const TotalCase& c, std::ostream* os) {
@@ -59,10 +60,11 @@ void PrintTo(const TotalCase& c, std::ostream* os) {
 
 class ReportTotal : public testing::TestWithParam<TotalCase> {};
 
-TEST_P(ReportTotal, SumsTheWeightColumnInSinglePrecision) {
+TEST_P(ReportTotal, SumsTheWeightColumnExactly) {
     std::vector<SummaryItem> items;
     for (const char* weight : GetParam().weights)
-        items.push_back(item("1", "", "", "", "", weight));
+        for (int copy = 0; copy < GetParam().copies; ++copy)
+            items.push_back(item("1", "", "", "", "", weight));
     const ReportGrid grid = report(items);
     const int totals = grid.rowCount() - 3;
     EXPECT_EQ(grid.text(totals, 5), GetParam().total);
@@ -72,9 +74,9 @@ TEST_P(ReportTotal, SumsTheWeightColumnInSinglePrecision) {
 INSTANTIATE_TEST_SUITE_P(
     Weights, ReportTotal,
     testing::Values(TotalCase{"two items", {"1.5", "2.25"}, "3.75"},
-                    // Beyond 2^24 a float keeps even integers only: 16777217.5
-                    // in double, 16777218 in the program's single precision.
-                    TotalCase{"single precision", {"16777216", "1.5"}, "16777218.00"},
+                    // Single precision would give 16777218.00 and 124343.94.
+                    TotalCase{"beyond single precision", {"16777216", "1.5"}, "16777217.50"},
+                    TotalCase{"sixty plate lines", {"2072.40"}, "124344.00", 60},
                     TotalCase{"texts read as numbers", {"12.6kg", "", "abc", "-2.6"}, "10.00"}),
     [](const testing::TestParamInfo<TotalCase>& info) {
         return rowName(info.param.name, info.index);
