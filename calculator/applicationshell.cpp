@@ -27,12 +27,11 @@ ApplicationShell::ApplicationShell(const QString& instanceName, QObject* parent)
 ApplicationShell::~ApplicationShell() = default;
 
 bool ApplicationShell::handOverToRunningInstance() {
-    return instance_->askRunningInstanceToShow();
+    return instance_->claim() == platform::SingleInstance::Role::HandedOver;
 }
 
 void ApplicationShell::attach(MainWindow* window) {
     window_ = window;
-    instance_->listen();
     connect(instance_, &platform::SingleInstance::showRequested, window,
             &MainWindow::showStoredWindow);
 

@@ -27,10 +27,12 @@ class ApplicationShell : public QObject {
     ~ApplicationShell() override;
 
     // Asks an instance that already runs to show its window; true when there is
-    // one, and this start is then to end.
+    // one, and this start is then to end. Otherwise this start becomes the
+    // running instance and listens for later starts at once, before its window
+    // is built, so that simultaneous starts wait on each other only briefly.
     bool handOverToRunningInstance();
-    // Becomes the running instance for `window`: listens for later starts, adds
-    // the tray icon and takes the hot keys.
+    // Runs `window`: shows it on later starts, adds the tray icon and takes the
+    // hot keys.
     void attach(MainWindow* window);
     // Ends the program with exit code 0 once the current event is handled.
     void exit();

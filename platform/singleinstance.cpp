@@ -2,8 +2,10 @@
 #include "singleinstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace korvane::platform {
@@ -11,6 +13,12 @@ namespace korvane::platform {
 namespace {
 const QByteArray kShowRequest = QByteArrayLiteral("show\n");
 constexpr int kConnectTimeoutMs = 1000;
+// A start holds the lock for one connect and one listen: a few milliseconds, at
+// worst the three socket timeouts above. A lock older than this belongs to a
+// process that hangs; one of a process that was killed is stale at once.
+constexpr int kStaleLockMs = 10000;
+// Long enough for a hanging holder's lock to go stale.
+constexpr int kLockWaitMs = kStaleLockMs + 2000;
 } // namespace
 
 QString SingleInstance::defaultServerName() {
@@ -26,6 +34,29 @@ QString SingleInstance::defaultServerName() {
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
     : QObject(parent), serverName_(std::move(serverName)) {}
 
+QString SingleInstance::lockFileName() const {
+    // A bare name is a pipe name (Windows) or a socket in the temporary folder.
+    const QString lockName = serverName_ + QStringLiteral(".lock");
+    return QFileInfo(serverName_).isAbsolute() ? lockName : QDir::temp().filePath(lockName);
+}
+
+SingleInstance::Role SingleInstance::claim() {
+    if (isListening())
+        return Role::Running;
+    QLockFile lock(lockFileName());
+    lock.setStaleLockTime(kStaleLockMs);
+    // Without the lock (a folder that cannot be written) the start goes on
+    // unguarded rather than not at all.
+    const bool locked = lock.tryLock(kLockWaitMs);
+    if (askRunningInstanceToShow())
+        return Role::HandedOver;
+    // Nobody answered, and nobody else can start listening while the lock is
+    // held: a socket left there is stale.
+    if (locked)
+        QLocalServer::removeServer(serverName_);
+    return listen() ? Role::Running : Role::Unguarded;
+}
+
 bool SingleInstance::askRunningInstanceToShow() {
     QLocalSocket socket;
     socket.connectToServer(serverName_);
@@ -40,15 +71,10 @@ bool SingleInstance::askRunningInstanceToShow() {
 }
 
 bool SingleInstance::listen() {
-    if (server_ != nullptr)
-        return server_->isListening();
+    delete server_;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::readRequests);
-    // Only called after nobody answered: whatever socket is left there is stale.
-    if (server_->listen(serverName_))
-        return true;
-    QLocalServer::removeServer(serverName_);
     return server_->listen(serverName_);
 }
 

@@ -1,8 +1,8 @@
 # Shared by the end-to-end scripts (sourced): checks, clean-up by PID and a
-# private Xvfb display. Set `needed_tools` and `first_display` before sourcing.
+# private Xvfb display. Set `needed_tools` before sourcing.
 title="Korvane2019版-免费版"
 
-for tool in Xvfb xdotool xdpyinfo "${needed_tools[@]}"; do
+for tool in Xvfb xdotool "${needed_tools[@]}"; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool is not installed (bash scripts/setup.sh installs it)"
     exit 77
@@ -11,11 +11,18 @@ done
 
 work=$(mktemp -d)
 pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null
-    wait "${pids[i]}" 2>/dev/null
+stop() { # stop PID: asks it to end, kills it when it has not ended after 5 seconds
+  kill "$1" 2>/dev/null || return 0
+  local t
+  for ((t = 0; t < 50; t++)); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
   done
+  kill -KILL "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop "${pids[i]}"; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -31,14 +38,24 @@ wait_for() { # wait_for SECONDS COMMAND...: polls until COMMAND succeeds
   return 1
 }
 
-# A display of our own, and a runtime folder of our own for the instance socket.
-n=$first_display
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of our own: Xvfb picks a free number and writes it to a pipe once
+# it accepts clients. Read and write ends are opened together, so that neither
+# waits for the other, and the read gives up after 10 seconds.
+mkfifo "$work/display"
+exec {display_fd}<>"$work/display"
+Xvfb -displayfd "$display_fd" -screen 0 1600x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
+n=""
+read -r -t 10 -u "$display_fd" n
+exec {display_fd}<&-
+if [ -z "$n" ]; then
+  echo "FAIL - Xvfb did not start"
+  cat "$work/xvfb.log"
+  exit 1
+fi
+# And a runtime folder of our own for the instance socket.
 export DISPLAY=:$n QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-wait_for 10 xdpyinfo >/dev/null 2>&1 || { echo "FAIL - Xvfb :$n did not start"; exit 1; }
 
 main_window() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1; }
 shown() { [ -n "$(main_window)" ]; }

@@ -8,11 +8,23 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLockFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <sys/socket.h>
@@ -26,19 +38,43 @@ using korvane::platform::MessageBoxes;
 using korvane::platform::ProgramLauncher;
 using korvane::platform::RecordingMessageBoxes;
 using korvane::platform::SingleInstance;
+using Role = korvane::platform::SingleInstance::Role;
 
 namespace {
-// Sets PATH for its lifetime.
-class ScopedPath {
+// Sets an environment variable for its lifetime.
+class ScopedEnvironment {
   public:
-    explicit ScopedPath(const QString& path) : saved_(qgetenv("PATH")) {
-        qputenv("PATH", QFile::encodeName(path));
+    ScopedEnvironment(const char* name, const QString& value)
+        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), saved_(qgetenv(name)) {
+        qputenv(name, QFile::encodeName(value));
     }
-    ~ScopedPath() { qputenv("PATH", saved_); }
+    ~ScopedEnvironment() {
+        if (wasSet_)
+            qputenv(name_, saved_);
+        else
+            qunsetenv(name_);
+    }
 
   private:
+    const char* name_;
+    bool wasSet_;
     QByteArray saved_;
 };
+
+// This test program started with these arguments takes the lock file given
+// after them and keeps it until it is killed: a start killed while it looked
+// for a running instance.
+constexpr const char* kHoldLockArgument = "--hold-lock";
+
+int holdLockUntilKilled(const char* fileName) {
+    QLockFile lock(QFile::decodeName(fileName));
+    if (!lock.lock())
+        return 1;
+    std::puts("locked");
+    std::fflush(stdout);
+    for (;;)
+        std::this_thread::sleep_for(std::chrono::hours(1));
+}
 
 // Runs the event loop until the program ends, or gives 99 after two seconds.
 int runUntilExit() {
@@ -48,6 +84,52 @@ int runUntilExit() {
     watchdog.start(2000);
     return QCoreApplication::exec();
 }
+
+#if defined(Q_OS_UNIX) && defined(KORVANE_PROGRAM)
+// Starts the program itself on the offscreen platform, with a runtime folder
+// (and so an instance socket) and a home folder of its own. Programs still
+// running at the end are killed.
+class ProgramStarts {
+  public:
+    ProgramStarts() : runtime_(home_.filePath(QStringLiteral("run"))) {
+        ready_ = home_.isValid() &&
+                 QDir().mkdir(runtime_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        environment_ = QProcessEnvironment::systemEnvironment();
+        environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_);
+        environment_.insert(QStringLiteral("HOME"), home_.path());
+        for (const char* folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            environment_.remove(QString::fromLatin1(folder));
+        ScopedEnvironment runtimeFolder("XDG_RUNTIME_DIR", runtime_);
+        serverName_ = SingleInstance::defaultServerName();
+    }
+    ~ProgramStarts() {
+        for (const auto& process : processes_) {
+            process->kill();
+            process->waitForFinished(10000);
+        }
+    }
+
+    bool ready() const { return ready_; }
+    // The socket the programs started here listen on.
+    const QString& serverName() const { return serverName_; }
+    QProcess* start() {
+        auto& process = processes_.emplace_back(std::make_unique<QProcess>());
+        process->setProcessEnvironment(environment_);
+        process->setProcessChannelMode(QProcess::MergedChannels);
+        process->start(QStringLiteral(KORVANE_PROGRAM), {});
+        return process.get();
+    }
+
+  private:
+    QTemporaryDir home_;
+    QString runtime_;
+    bool ready_ = false;
+    QProcessEnvironment environment_;
+    QString serverName_;
+    std::vector<std::unique_ptr<QProcess>> processes_;
+};
+#endif
 } // namespace
 
 class ApplicationShellTest : public QObject {
@@ -57,14 +139,17 @@ class ApplicationShellTest : public QObject {
         QTemporaryDir folder;
         const QString name = folder.filePath(QStringLiteral("instance"));
         SingleInstance first(name);
-        QVERIFY(!first.askRunningInstanceToShow());
-        QVERIFY(first.listen());
+        QCOMPARE(first.claim(), Role::Running);
+        QVERIFY(first.isListening());
         QSignalSpy shown(&first, &SingleInstance::showRequested);
         SingleInstance second(name);
-        QVERIFY(second.askRunningInstanceToShow());
+        QCOMPARE(second.claim(), Role::HandedOver);
+        QVERIFY(!second.isListening());
         QTRY_COMPARE(shown.count(), 1);
-        QVERIFY(SingleInstance(name).askRunningInstanceToShow());
+        QCOMPARE(SingleInstance(name).claim(), Role::HandedOver);
         QTRY_COMPARE(shown.count(), 2);
+        // The lock is held only while a start decides.
+        QVERIFY(!QFileInfo::exists(first.lockFileName()));
     }
 
 #ifdef Q_OS_UNIX
@@ -72,7 +157,7 @@ class ApplicationShellTest : public QObject {
         QTemporaryDir folder;
         const QString name = folder.filePath(QStringLiteral("instance"));
         SingleInstance first(name);
-        QVERIFY(first.listen());
+        QCOMPARE(first.claim(), Role::Running);
         const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
         QCOMPARE(QFileInfo(name).permissions() & others, QFile::Permissions());
@@ -91,11 +176,89 @@ class ApplicationShellTest : public QObject {
         QVERIFY(QFileInfo::exists(name));
 
         SingleInstance next(name);
-        QVERIFY(!next.askRunningInstanceToShow());
-        QVERIFY(next.listen());
+        QCOMPARE(next.claim(), Role::Running);
         QSignalSpy shown(&next, &SingleInstance::showRequested);
-        QVERIFY(SingleInstance(name).askRunningInstanceToShow());
+        QCOMPARE(SingleInstance(name).claim(), Role::HandedOver);
         QTRY_COMPARE(shown.count(), 1);
+    }
+
+    // A start killed while it held the lock leaves the lock file behind. The
+    // next start sees that its owner is gone and does not wait for the lock to
+    // grow old.
+    void lockOfAKilledStartDoesNotBlock() {
+        QTemporaryDir folder;
+        const QString name = folder.filePath(QStringLiteral("instance"));
+        SingleInstance next(name);
+        QProcess killed;
+        killed.start(QCoreApplication::applicationFilePath(),
+                     {QString::fromLatin1(kHoldLockArgument), next.lockFileName()});
+        QVERIFY(killed.waitForReadyRead(10000));
+        QCOMPARE(killed.readLine().trimmed(), QByteArray("locked"));
+        killed.kill();
+        QVERIFY(killed.waitForFinished(10000));
+        QVERIFY(QFileInfo::exists(next.lockFileName()));
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(next.claim(), Role::Running);
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!QFileInfo::exists(next.lockFileName()));
+    }
+#endif
+
+#if defined(Q_OS_UNIX) && defined(KORVANE_PROGRAM)
+    // A double click on a launcher starts the program several times at once:
+    // one program stays, the other starts show its window and end with 0.
+    void simultaneousStartsLeaveOneProgram() {
+        ProgramStarts programs;
+        QVERIFY(programs.ready());
+        const std::array<QProcess*, 3> starts = {programs.start(), programs.start(),
+                                                 programs.start()};
+        for (QProcess* start : starts)
+            QVERIFY(start->waitForStarted(10000));
+
+        auto ended = [&starts] {
+            return std::count_if(starts.begin(), starts.end(), [](const QProcess* start) {
+                return start->state() == QProcess::NotRunning;
+            });
+        };
+        const bool settled = QTest::qWaitFor([&] { return ended() >= 2; }, 20000);
+        QVERIFY2(settled, qPrintable(QStringLiteral("%1 of 3 starts ended").arg(ended())));
+        // The one left keeps running.
+        QTest::qWait(500);
+        QCOMPARE(ended(), 2);
+        for (QProcess* start : starts) {
+            if (start->state() == QProcess::NotRunning)
+                QVERIFY2(start->exitStatus() == QProcess::NormalExit && start->exitCode() == 0,
+                         start->readAll().constData());
+        }
+        // It is the running instance: a later start is handed over to it.
+        QCOMPARE(SingleInstance(programs.serverName()).claim(), Role::HandedOver);
+    }
+
+    // A start that finds the lock taken waits for it, and then finds the
+    // instance that took it: here the test, between its connect and its listen.
+    void startWaitsWhileAnotherStartDecides() {
+        ProgramStarts programs;
+        QVERIFY(programs.ready());
+        SingleInstance lockName(programs.serverName());
+        QLockFile deciding(lockName.lockFileName());
+        QVERIFY(deciding.lock());
+        QProcess* start = programs.start();
+        QVERIFY(start->waitForStarted(10000));
+        // Ample time for the program to reach its check, on a busy machine too.
+        QTest::qWait(1500);
+        QVERIFY(!QFileInfo::exists(programs.serverName()));
+        QCOMPARE(start->state(), QProcess::Running);
+
+        QLocalServer running;
+        running.setSocketOptions(QLocalServer::UserAccessOption);
+        QVERIFY(running.listen(programs.serverName()));
+        deciding.unlock();
+        QVERIFY(start->waitForFinished(10000));
+        QCOMPARE(start->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(start->exitCode(), 0);
+        QVERIFY(running.hasPendingConnections() || running.waitForNewConnection(5000));
     }
 #endif
 
@@ -103,6 +266,7 @@ class ApplicationShellTest : public QObject {
         QTemporaryDir folder;
         const QString name = folder.filePath(QStringLiteral("instance"));
         ApplicationShell shell(name);
+        QVERIFY(!shell.handOverToRunningInstance());
         MainWindow window;
         shell.attach(&window);
         window.show();
@@ -184,7 +348,7 @@ class ApplicationShellTest : public QObject {
             script.close();
             script.setPermissions(script.permissions() | QFile::ExeOwner);
         }
-        ScopedPath path(bin.path());
+        ScopedEnvironment path("PATH", bin.path());
         QCOMPARE(ProgramLauncher::startSystemCalculator(), !started.isEmpty());
         if (started.isEmpty()) {
             QVERIFY(ProgramLauncher::systemCalculator().isEmpty());
@@ -214,5 +378,12 @@ class ApplicationShellTest : public QObject {
     }
 };
 
-QTEST_MAIN(ApplicationShellTest)
+int main(int argc, char* argv[]) {
+    if (argc == 3 && qstrcmp(argv[1], kHoldLockArgument) == 0)
+        return holdLockUntilKilled(argv[2]);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    ApplicationShellTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "applicationshell_test.moc"

@@ -6,7 +6,22 @@
 
 #include <QApplication>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
+
+// Clicks the row of a standard table whose first column reads `model`, as the
+// user does: scrolled into view, then clicked.
+inline void clickRow(QTableWidget* list, const QString& model) {
+    for (int r = 0; r < list->rowCount(); ++r) {
+        if (list->item(r, 0)->text() == model) {
+            list->scrollToItem(list->item(r, 0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(r, 0)).center());
+            return;
+        }
+    }
+    QFAIL("no such row");
+}
 
 // A shown and active main window, with message boxes recorded instead of shown.
 class MainWindowFixture {

@@ -26,18 +26,6 @@ QLineEdit* field(MainWindowFixture& f, const QString& name) {
     return qobject_cast<QLineEdit*>(f.control(name));
 }
 
-void clickRow(QTableWidget* list, const QString& model) {
-    for (int r = 0; r < list->rowCount(); ++r) {
-        if (list->item(r, 0)->text() == model) {
-            list->scrollToItem(list->item(r, 0));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(r, 0)).center());
-            return;
-        }
-    }
-    QFAIL("no such row");
-}
-
 // Steps of a page, as a user does them: "click:LIST:MODEL" clicks a table
 // row, "key:NAME:KEY" presses a key in a control, "NAME=TEXT" types into a
 // field after giving it the focus, "set:NAME=TEXT" writes the text as the

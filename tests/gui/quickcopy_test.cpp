@@ -18,18 +18,6 @@ QLineEdit* field(MainWindowFixture& f, const char* name) {
     return qobject_cast<QLineEdit*>(f.control(QString::fromUtf8(name)));
 }
 
-void clickRow(QTableWidget* list, const QString& model) {
-    for (int r = 0; r < list->rowCount(); ++r) {
-        if (list->item(r, 0)->text() == model) {
-            list->scrollToItem(list->item(r, 0));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(r, 0)).center());
-            return;
-        }
-    }
-    QFAIL("no such row");
-}
-
 void type(MainWindowFixture& f, const char* name, const QString& keys) {
     field(f, name)->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(field(f, name), keys);
