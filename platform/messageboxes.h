@@ -17,6 +17,8 @@ class MessageBoxes {
     virtual bool question(const QString& text) = 0;
     // Exclamation icon, OK button.
     virtual void warning(const QString& text) = 0;
+    // Error (stop) icon, OK button: something the user asked for was not done.
+    virtual void error(const QString& text) = 0;
     // No icon, OK button: a plain note such as what was just copied.
     virtual void plain(const QString& text) = 0;
 

@@ -40,6 +40,10 @@ void QtMessageBoxes::warning(const QString& text) {
     ask(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
+void QtMessageBoxes::error(const QString& text) {
+    ask(QMessageBox::Critical, text, QMessageBox::Ok);
+}
+
 void QtMessageBoxes::plain(const QString& text) {
     ask(QMessageBox::NoIcon, text, QMessageBox::Ok);
 }

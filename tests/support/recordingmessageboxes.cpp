@@ -22,6 +22,10 @@ void RecordingMessageBoxes::warning(const QString& text) {
     messages_.append({Kind::Warning, text});
 }
 
+void RecordingMessageBoxes::error(const QString& text) {
+    messages_.append({Kind::Error, text});
+}
+
 void RecordingMessageBoxes::plain(const QString& text) {
     messages_.append({Kind::Plain, text});
 }

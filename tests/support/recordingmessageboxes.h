@@ -12,7 +12,7 @@ namespace korvane::platform {
 // message instead of showing it and answers questions from a script.
 class RecordingMessageBoxes : public MessageBoxes {
   public:
-    enum class Kind { Information, Question, Warning, Plain };
+    enum class Kind { Information, Question, Warning, Error, Plain };
     struct Message {
         Kind kind;
         QString text;
@@ -34,6 +34,7 @@ class RecordingMessageBoxes : public MessageBoxes {
     void information(const QString& text) override;
     bool question(const QString& text) override;
     void warning(const QString& text) override;
+    void error(const QString& text) override;
     void plain(const QString& text) override;
 
   private:

@@ -16,6 +16,7 @@ class StrictMessageBoxes : public korvane::platform::MessageBoxes {
         return false;
     }
     void warning(const QString& text) override { unexpected(text); }
+    void error(const QString& text) override { unexpected(text); }
     void plain(const QString& text) override { unexpected(text); }
 
   private:
