@@ -4,6 +4,8 @@
 #include "gbkcodec.h"
 #include "spreadsheetformats.h"
 
+#include <map>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -96,19 +98,28 @@ std::string styleBody(const ReportGrid& grid, int row, int column) {
 }
 
 // An ordered list of styles: equal bodies share one id, ids are handed out in
-// order of first use. The map keeps a sheet of thousands of rows linear.
+// order of first use. The maps keep a sheet of thousands of rows linear.
 class StyleList {
   public:
     StyleList(std::string prefix, int firstNumber, int step)
         : prefix_(std::move(prefix)), firstNumber_(firstNumber), step_(step) {}
 
-    const std::string& idOf(std::string body) {
-        auto [it, added] = indexOfBody_.try_emplace(std::move(body), entries_.size());
+    std::string idOfCell(const ReportGrid& grid, int row, int column) {
+        // What the body is made of: a cell that looks like one seen before
+        // needs no body built.
+        const ReportCell& cell = grid.cell(row, column);
+        auto packed = [](RgbColor c) { return (c.red << 16) | (c.green << 8) | c.blue; };
+        CellLook look{int(cell.alignment),
+                      cell.fontFace,
+                      grid.fontSize(row, column),
+                      cell.styleFlags,
+                      packed(grid.textColor(row, column)),
+                      packed(grid.backgroundColor(row, column)),
+                      SpreadsheetFormats::numberFormat(cell.text)};
+        auto [it, added] = idOfLook_.try_emplace(std::move(look));
         if (added)
-            entries_.push_back(
-                {prefix_ + std::to_string(firstNumber_ + step_ * int(entries_.size())),
-                 &it->first});
-        return entries_[it->second].id;
+            it->second = idOfBody(styleBody(grid, row, column));
+        return it->second;
     }
 
     void write(std::string& out) const {
@@ -120,15 +131,28 @@ class StyleList {
     }
 
   private:
+    // Different looks may still give one body (colours snap to one code).
+    std::string idOfBody(std::string body) {
+        auto [it, added] = indexOfBody_.try_emplace(std::move(body), entries_.size());
+        if (added)
+            entries_.push_back(
+                {prefix_ + std::to_string(firstNumber_ + step_ * int(entries_.size())),
+                 &it->first});
+        return entries_[it->second].id;
+    }
+
     struct Entry {
         std::string id;
         const std::string* body; // the key in the map; stable while the map lives
     };
+    using CellLook = std::tuple<int, std::string, int, unsigned, int, int, std::string>;
+
     std::string prefix_;
     int firstNumber_;
     int step_;
     std::unordered_map<std::string, std::size_t> indexOfBody_;
     std::vector<Entry> entries_;
+    std::map<CellLook, std::string> idOfLook_;
 };
 
 // The value of a <Data> element with the attribute value it closes.
@@ -186,7 +210,7 @@ std::string rowsOf(const ReportGrid& grid, StyleList& plain, StyleList& merged) 
             out += '"';
             if (across == 1 && down == 1) {
                 out += " ss:StyleID=\"";
-                out += plain.idOf(styleBody(grid, i, j));
+                out += plain.idOfCell(grid, i, j);
                 out += '"';
                 // The blank after an empty cell is kept: older files had it.
                 writeCellValue(out, text, true);
@@ -196,7 +220,7 @@ std::string rowsOf(const ReportGrid& grid, StyleList& plain, StyleList& merged) 
                 if (down > 1)
                     out += " ss:MergeDown=\"" + std::to_string(down - 1) + '"';
                 out += " ss:StyleID=\"";
-                out += merged.idOf(styleBody(grid, i, j));
+                out += merged.idOfCell(grid, i, j);
                 out += '"';
                 writeCellValue(out, text, false);
             }

@@ -140,6 +140,18 @@ const EdgeCase kEdgeCases[] = {
        R"(    <Cell ss:Index="3" ss:StyleID="s23"><Data ss:Type="String">圆钢</Data></Cell>)"},
       // the total 12.00 needs a format of its own
       {R"(    <Cell ss:Index="7" ss:StyleID="s24"><Data ss:Type="Number">12.00</Data></Cell>)"}}},
+    // Colours that snap to one code give one body, and so one style.
+    {"colours_snapping_alike_share_one_style",
+     [] {
+         ReportGrid grid = oneRow({"a", "b", "c"});
+         grid.setTextColor({0, 1}, {20, 30, 0});
+         grid.setBackgroundColor({0, 2}, {0, 0, 200});
+         return xmlOf(grid);
+     },
+     {{R"(  <Style ss:ID="s23">)"},
+      {R"(    <Cell ss:Index="2" ss:StyleID="s22"><Data ss:Type="String">a</Data></Cell>)",
+       R"(    <Cell ss:Index="3" ss:StyleID="s22"><Data ss:Type="String">b</Data></Cell>)",
+       R"(    <Cell ss:Index="4" ss:StyleID="s23"><Data ss:Type="String">c</Data></Cell>)"}}},
     {"empty_plain_cell_keeps_its_style_and_a_trailing_blank",
      [] {
          return xmlOf(oneRow({"a", "b", "c", ""}));
