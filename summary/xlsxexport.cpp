@@ -145,6 +145,8 @@ bool XlsxExport::write(const std::string& path, const ReportGrid& grid,
         return false;
     // The sheet's own borders and fills are what the reader should see.
     worksheet_gridlines(sheet, LXW_HIDE_ALL_GRIDLINES);
+    // Printed as the report window prints it: scaled to the page width.
+    worksheet_fit_to_pages(sheet, 1, 0);
 
     const int rows = grid.rowCount();
     const int columns = grid.columnCount();
