@@ -19,7 +19,8 @@ class MessageBoxes {
     virtual void warning(const QString& text) = 0;
     // No icon, OK button: a plain note such as what was just copied.
     virtual void plain(const QString& text) = 0;
-    // Error icon, OK button, under its own title.
+    // Error (stop) icon, OK button, under its own title: something the user
+    // asked for was not done.
     virtual void error(const QString& title, const QString& text) = 0;
 
     // The installed boxes; the Qt message boxes unless something else was installed.

@@ -10,6 +10,7 @@
 #include "reportgridview.h"
 #include "reportpainter.h"
 #include "reportsheet.h"
+#include "spreadsheetexportflow.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -138,7 +139,7 @@ void ReportWindow::buildControls(int gridHeight) {
         buttons[i] = place(new QPushButton(QString::fromUtf8(kButtons[i].text), this),
                            kButtons[i].name, below(kButtons[i], gridHeight));
     connect(buttons[0], &QPushButton::clicked, this, &ReportWindow::saveHeaderInfo);
-    connect(buttons[1], &QPushButton::clicked, this, &ReportWindow::exportRequested);
+    connect(buttons[1], &QPushButton::clicked, this, &ReportWindow::exportSheet);
     connect(buttons[2], &QPushButton::clicked, this, &ReportWindow::printPreview);
     connect(buttons[3], &QPushButton::clicked, this, &ReportWindow::print);
     connect(buttons[4], &QPushButton::clicked, this, &QWidget::close);
@@ -234,6 +235,13 @@ void ReportWindow::printPreview() {
         preview_->preview()->updatePreview();
     preview_->show();
     preview_->raise();
+}
+
+void ReportWindow::exportSheet() {
+    if (exportDialogs_ != nullptr)
+        SpreadsheetExportFlow(*exportDialogs_).run(this, grid_);
+    else
+        SpreadsheetExportFlow().run(this, grid_);
 }
 
 } // namespace korvane

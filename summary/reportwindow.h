@@ -22,6 +22,7 @@ namespace korvane {
 
 class PrintPreviewWindow;
 class ReportGridModel;
+class ExportDialogs;
 class ReportGridView;
 
 // "材料重量汇总": the summary list as a printable report. The sheet is built
@@ -53,10 +54,10 @@ class ReportWindow : public QWidget {
     void printPreview();
     // A cell edit ended: the totals row and the hidden total label again.
     void recomputeTotal();
-
-  signals:
-    // "导出表格".
-    void exportRequested();
+    // "导出表格": the sheet as a spreadsheet file, through the save dialog.
+    void exportSheet();
+    // Tests answer the export's dialogs through this; nullptr: the real ones.
+    void setExportDialogs(ExportDialogs* dialogs) { exportDialogs_ = dialogs; }
 
   private:
     void buildControls(int gridHeight);
@@ -78,6 +79,7 @@ class ReportWindow : public QWidget {
     ReportDialogs dialogs_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<PrintPreviewWindow> preview_;
+    ExportDialogs* exportDialogs_ = nullptr;
 };
 
 } // namespace korvane

@@ -3,6 +3,8 @@
 // total, the header texts kept between windows, its controls, and the report
 // opened from the main window's summary panel.
 #include "calculatorpages.h"
+#include "exportdialogs.h"
+#include "exportdialogs.h"
 #include "gbkstring.h"
 #include "mainwindowfixture.h"
 #include "materialsummary.h"
@@ -232,6 +234,36 @@ class ReportWindowTest : public QObject {
         QVERIFY(f.window->isVisible());
         f.control<QCheckBox>("选择框1汇总")->click();
         QVERIFY(!(f.window->windowFlags() & Qt::WindowStaysOnTopHint));
+    }
+
+    // "导出表格" writes the sheet through the export's dialogs and says so.
+    void exportButtonWritesTheSheet() {
+        struct Answers : korvane::ExportDialogs {
+            QString path;
+            std::optional<SaveChoice> savePath(QWidget*, const QList<FileFilter>&) override {
+                return SaveChoice{path, 0};
+            }
+            std::optional<QString> text(QWidget*, const QString&, const QString&,
+                                        const QString& initial) override {
+                return initial;
+            }
+        } answers;
+        answers.path = dataHome->filePath(QStringLiteral("汇总"));
+        QDir().mkpath(dataHome->path());
+        ReportFixture f;
+        QVERIFY(f.shown);
+        f.window->setExportDialogs(&answers);
+        korvane::platform::RecordingMessageBoxes messages;
+        QTest::mouseClick(f.control<QPushButton>("按钮1导出"), Qt::LeftButton);
+
+        QFile written(answers.path + QStringLiteral(".xls"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray xml = written.readAll();
+        QVERIFY(xml.contains("ss:Name=\"工作表1\""));
+        QVERIFY(xml.contains("材 料 重 量 汇 总 表"));
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].kind,
+                 korvane::platform::RecordingMessageBoxes::Kind::Information);
     }
 
     void openedFromTheSummaryPanel() {

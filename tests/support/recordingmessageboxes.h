@@ -16,7 +16,7 @@ class RecordingMessageBoxes : public MessageBoxes {
     struct Message {
         Kind kind;
         QString text;
-        QString title; // error messages only
+        QString title = {}; // error messages only
     };
 
     RecordingMessageBoxes();

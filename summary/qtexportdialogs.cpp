@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "qtexportdialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace korvane {
+
+std::optional<ExportDialogs::SaveChoice>
+QtExportDialogs::savePath(QWidget* parent, const QList<FileFilter>& filters) {
+    QFileDialog dialog(parent, QStringLiteral("另存为"));
+    // Qt's own dialog: the same on every desktop, and it adds the suffix of the
+    // chosen filter to a typed name before handing it back.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在："));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型："));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存(&S)"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
+    QStringList names;
+    for (const FileFilter& filter : filters)
+        names << filter.name;
+    dialog.setNameFilters(names);
+    if (!filters.isEmpty()) {
+        dialog.selectNameFilter(names.front());
+        dialog.setDefaultSuffix(filters.front().suffix);
+    }
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& name) {
+        const qsizetype index = names.indexOf(name);
+        if (index >= 0)
+            dialog.setDefaultSuffix(filters[index].suffix);
+    });
+    // The export disables its window meanwhile; the dialog is a window of its own.
+    dialog.setEnabled(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveChoice{dialog.selectedFiles().front(),
+                      int(std::max<qsizetype>(names.indexOf(dialog.selectedNameFilter()), 0))};
+}
+
+std::optional<QString> QtExportDialogs::text(QWidget* parent, const QString& title,
+                                             const QString& prompt, const QString& initial) {
+    QInputDialog box(parent);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(initial);
+    box.setOkButtonText(QStringLiteral("确定"));
+    box.setCancelButtonText(QStringLiteral("取消"));
+    box.setEnabled(true);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
+}
+
+} // namespace korvane

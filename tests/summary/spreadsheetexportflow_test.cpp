@@ -1,0 +1,335 @@
+// SPDX-License-Identifier: MIT
+#include "childprocess.h"
+#include "foldersnapshot.h"
+#include "recordingmessageboxes.h"
+#include "reportsamples.h"
+#include "spreadsheetexportflow.h"
+#include "testnames.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <sys/stat.h>
+
+using korvane::ExportDialogs;
+using korvane::ReportGrid;
+using korvane::SpreadsheetExportFlow;
+using korvane::platform::RecordingMessageBoxes;
+using FileType = SpreadsheetExportFlow::FileType;
+using Kind = RecordingMessageBoxes::Kind;
+
+namespace {
+
+const QString kSaved = QStringLiteral("保存Excel文件成功!");
+const QString kFailed = QStringLiteral("创建Excel文件失败!\n该文件正在使用！");
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// What a file holds, as far as these tests tell: the sheet name of an .xls,
+// "xlsx" for a workbook (a zip archive), "-" when there is none.
+QString kindOfFile(const QString& path) {
+    const QByteArray bytes = readFile(path);
+    if (bytes.startsWith("PK\x03\x04"))
+        return QStringLiteral("xlsx");
+    const QByteArray head = " <Worksheet ss:Name=\"";
+    const qsizetype at = bytes.indexOf(head);
+    if (!bytes.startsWith("<?xml") || at < 0)
+        return QStringLiteral("-");
+    const qsizetype start = at + head.size();
+    return QStringLiteral("xls:") +
+           QString::fromUtf8(bytes.mid(start, bytes.indexOf('"', start) - start));
+}
+
+// Answers the dialogs from a script and notes what they were shown.
+class ScriptedDialogs : public ExportDialogs {
+  public:
+    QList<std::optional<SaveChoice>> paths;
+    std::optional<QString> sheetName;
+    // What the dialogs saw.
+    QList<QStringList> filtersShown;
+    QStringList textBoxes; // "title|prompt|initial"
+    bool windowEnabledMeanwhile = false;
+
+    std::optional<SaveChoice> savePath(QWidget* parent, const QList<FileFilter>& filters) override {
+        windowEnabledMeanwhile |= parent != nullptr && parent->isEnabled();
+        QStringList shown;
+        for (const FileFilter& filter : filters)
+            shown << filter.name + QLatin1Char('|') + filter.suffix;
+        filtersShown << shown;
+        return paths.isEmpty() ? std::nullopt : paths.takeFirst();
+    }
+    std::optional<QString> text(QWidget* parent, const QString& title, const QString& prompt,
+                                const QString& initial) override {
+        windowEnabledMeanwhile |= parent != nullptr && parent->isEnabled();
+        textBoxes << title + QLatin1Char('|') + prompt + QLatin1Char('|') + initial;
+        return sheetName;
+    }
+};
+
+struct FlowCase {
+    const char* name;
+    QList<std::optional<ExportDialogs::SaveChoice>> paths; // relative to a temporary folder
+    std::optional<QString> sheetName;
+    QList<bool> answers;              // to the questions about replacing a file
+    QMap<QString, QByteArray> before; // files in the folder before the export
+    QList<RecordingMessageBoxes::Message> messages;
+    QMap<QString, QString> after; // kindOfFile of the files afterwards
+};
+void PrintTo(const FlowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const QString kReplace = QStringLiteral("%1 已存在。\n要替换它吗？");
+
+class SpreadsheetExportFlowRun : public testing::TestWithParam<FlowCase> {};
+
+TEST_P(SpreadsheetExportFlowRun, AsksWritesAndReports) {
+    const FlowCase& c = GetParam();
+    QTemporaryDir folder;
+    for (auto it = c.before.begin(); it != c.before.end(); ++it)
+        writeFile(folder.filePath(it.key()), it.value());
+    ScriptedDialogs dialogs;
+    for (std::optional<ExportDialogs::SaveChoice> choice : c.paths) {
+        if (choice)
+            choice->path = folder.filePath(choice->path);
+        dialogs.paths << choice;
+    }
+    dialogs.sheetName = c.sheetName;
+    RecordingMessageBoxes messages;
+    messages.queueAnswers(c.answers);
+    QWidget window;
+
+    SpreadsheetExportFlow(dialogs).run(&window, reportsamples::threeItemReport());
+
+    EXPECT_FALSE(dialogs.windowEnabledMeanwhile);
+    EXPECT_TRUE(window.isEnabled());
+    for (const QStringList& shown : dialogs.filtersShown)
+        EXPECT_EQ(shown, QStringList({QStringLiteral("表格文件(*.xls)|xls"),
+                                      QStringLiteral("Excel 工作簿(*.xlsx)|xlsx")}));
+    const bool asked = c.paths.isEmpty() || c.paths.back().has_value();
+    EXPECT_EQ(dialogs.textBoxes,
+              asked && !c.paths.isEmpty()
+                  ? QStringList{QStringLiteral("工作表名|请输入工作表名|工作表1")}
+                  : QStringList{});
+
+    QList<RecordingMessageBoxes::Message> expected;
+    for (RecordingMessageBoxes::Message message : c.messages)
+        expected << RecordingMessageBoxes::Message{
+            message.kind, message.text.contains(QLatin1String("%1"))
+                              ? message.text.arg(QDir::toNativeSeparators(folder.path()))
+                              : message.text};
+    ASSERT_EQ(messages.messages().size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(messages.messages()[i].kind, expected[i].kind);
+        EXPECT_EQ(messages.messages()[i].text, expected[i].text);
+    }
+
+    QMap<QString, QString> files;
+    for (const QString& name : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name,
+                     c.before.contains(name) && readFile(folder.filePath(name)) == c.before[name]
+                         ? QStringLiteral("unchanged")
+                         : kindOfFile(folder.filePath(name)));
+    EXPECT_EQ(files, c.after);
+}
+
+using SaveChoice = ExportDialogs::SaveChoice;
+const QString kDefaultName = QStringLiteral("xls:工作表1");
+
+const FlowCase kFlowCases[] = {
+    {"save_dialog_cancelled", {std::nullopt}, QStringLiteral("表"), {}, {}, {}, {}},
+    {"name_without_extension_gets_xls",
+     {SaveChoice{QStringLiteral("汇总"), 0}},
+     QStringLiteral("工作表1"),
+     {},
+     {},
+     {{Kind::Information, kSaved}},
+     {{QStringLiteral("汇总.xls"), kDefaultName}}},
+    {"name_without_extension_under_the_xlsx_filter_gets_xlsx",
+     {SaveChoice{QStringLiteral("汇总"), 1}},
+     QStringLiteral("工作表1"),
+     {},
+     {},
+     {{Kind::Information, kSaved}},
+     {{QStringLiteral("汇总.xlsx"), QStringLiteral("xlsx")}}},
+    {"typed_xlsx_extension_wins_over_the_filter",
+     {SaveChoice{QStringLiteral("a.XLSX"), 0}},
+     QStringLiteral("工作表1"),
+     {},
+     {},
+     {{Kind::Information, kSaved}},
+     {{QStringLiteral("a.XLSX"), QStringLiteral("xlsx")}}},
+    {"other_extension_is_kept",
+     {SaveChoice{QStringLiteral("a.txt"), 0}},
+     QStringLiteral("x<y"),
+     {},
+     {},
+     {{Kind::Information, kSaved}},
+     {{QStringLiteral("a.txt"), QStringLiteral("xls:x&lt;y")}}},
+    {"sheet_name_cancelled_still_exports",
+     {SaveChoice{QStringLiteral("a.xls"), 0}},
+     std::nullopt,
+     {},
+     {},
+     {{Kind::Information, kSaved}},
+     {{QStringLiteral("a.xls"), QStringLiteral("xls:")}}},
+    {"existing_file_kept_when_not_to_be_replaced_then_another_name",
+     {SaveChoice{QStringLiteral("a"), 0}, SaveChoice{QStringLiteral("b.xls"), 0}},
+     QStringLiteral("工作表1"),
+     {false},
+     {{QStringLiteral("a.xls"), "earlier"}},
+     {{Kind::Question, kReplace.arg(QStringLiteral("%1/a.xls"))}, {Kind::Information, kSaved}},
+     {{QStringLiteral("a.xls"), QStringLiteral("unchanged")},
+      {QStringLiteral("b.xls"), kDefaultName}}},
+    {"existing_file_not_replaced_then_cancelled",
+     {SaveChoice{QStringLiteral("a.xls"), 0}, std::nullopt},
+     QStringLiteral("工作表1"),
+     {false},
+     {{QStringLiteral("a.xls"), "earlier"}},
+     {{Kind::Question, kReplace.arg(QStringLiteral("%1/a.xls"))}},
+     {{QStringLiteral("a.xls"), QStringLiteral("unchanged")}}},
+    {"existing_file_replaced",
+     {SaveChoice{QStringLiteral("a.xls"), 1}},
+     QStringLiteral("工作表1"),
+     {true},
+     {{QStringLiteral("a.xls"), "earlier"}},
+     {{Kind::Question, kReplace.arg(QStringLiteral("%1/a.xls"))}, {Kind::Information, kSaved}},
+     {{QStringLiteral("a.xls"), kDefaultName}}},
+    {"folder_missing",
+     {SaveChoice{QStringLiteral("gone/a.xls"), 0}},
+     QStringLiteral("工作表1"),
+     {},
+     {},
+     {{Kind::Error, kFailed}},
+     {}},
+};
+INSTANTIATE_TEST_SUITE_P(Table, SpreadsheetExportFlowRun, testing::ValuesIn(kFlowCases),
+                         [](const auto& info) { return rowName(info.param.name, info.index); });
+
+struct TargetCase {
+    const char* path;
+    int filter;
+    const char* expectedPath;
+    FileType type;
+};
+void PrintTo(const TargetCase& c, std::ostream* os) {
+    *os << c.path << " " << c.filter;
+}
+class SpreadsheetExportTarget : public testing::TestWithParam<TargetCase> {};
+
+TEST_P(SpreadsheetExportTarget, ExtensionAndType) {
+    const TargetCase& c = GetParam();
+    const SpreadsheetExportFlow::Target target =
+        SpreadsheetExportFlow::target(QString::fromUtf8(c.path), c.filter);
+    EXPECT_EQ(target.path, QString::fromUtf8(c.expectedPath));
+    EXPECT_EQ(target.type, c.type);
+}
+
+const TargetCase kTargetCases[] = {
+    {"/d/汇总", 0, "/d/汇总.xls", FileType::Xls},
+    {"/d/汇总", 1, "/d/汇总.xlsx", FileType::Xlsx},
+    {"/d/汇总.", 0, "/d/汇总.xls", FileType::Xls},
+    {"/d/v1.2/汇总", 0, "/d/v1.2/汇总.xls", FileType::Xls},
+    {"/d/a.XLS", 1, "/d/a.XLS", FileType::Xls},
+    {"/d/a.xlsx", 0, "/d/a.xlsx", FileType::Xlsx},
+    {"/d/a.txt", 1, "/d/a.txt", FileType::Xlsx},
+    {"/d/a.egd", 0, "/d/a.egd", FileType::Xls},
+};
+INSTANTIATE_TEST_SUITE_P(Table, SpreadsheetExportTarget, testing::ValuesIn(kTargetCases),
+                         [](const auto& info) {
+                             return rowName(std::string(info.param.path) + "_" +
+                                                std::to_string(info.param.filter),
+                                            info.index);
+                         });
+
+// A save that cannot be finished leaves the earlier file as it was and no
+// temporary file beside it.
+struct FailureCase {
+    const char* name;
+    bool (*restrict)();
+    bool readOnlyFolder;
+};
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+class SpreadsheetExportFailure : public testing::TestWithParam<std::tuple<FailureCase, FileType>> {
+};
+
+TEST_P(SpreadsheetExportFailure, LeavesTheEarlierFile) {
+    const auto& [c, type] = GetParam();
+    QTemporaryDir root;
+    // The unprivileged child must reach the folder.
+    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                           QFile::ReadOther | QFile::ExeOther);
+    const QString folder = root.filePath(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + (type == FileType::Xls ? "/汇总.xls" : "/汇总.xlsx");
+    writeFile(path, "earlier");
+    if (c.readOnlyFolder)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                          QFile::ExeOther);
+    const auto before = folderSnapshot(root.path());
+    const ReportGrid grid = reportsamples::threeItemReport();
+
+    const childprocess::Outcome outcome = childprocess::run(c.restrict, [&] {
+        return SpreadsheetExportFlow::save({path, type}, grid, QStringLiteral("工作表1"));
+    });
+
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(outcome.restricted) << "the child could not restrict itself";
+    EXPECT_FALSE(outcome.result);
+    EXPECT_EQ(folderSnapshot(root.path()), before);
+}
+
+const FailureCase kFailureCases[] = {
+    {"read_only_folder", childprocess::withoutRootPrivileges, true},
+    {"file_size_limit_hit_part_way", childprocess::smallFileSizeLimit, false},
+};
+INSTANTIATE_TEST_SUITE_P(Table, SpreadsheetExportFailure,
+                         testing::Combine(testing::ValuesIn(kFailureCases),
+                                          testing::Values(FileType::Xls, FileType::Xlsx)),
+                         [](const auto& info) {
+                             return rowName(
+                                 std::string(std::get<0>(info.param).name) +
+                                     (std::get<1>(info.param) == FileType::Xls ? "_xls" : "_xlsx"),
+                                 info.index);
+                         });
+
+// Without restrictions the same save succeeds, so the failures above are the
+// restrictions' doing.
+TEST(SpreadsheetExportSave, WritesBothTypesInAChildToo) {
+    QTemporaryDir root;
+    for (const FileType type : {FileType::Xls, FileType::Xlsx}) {
+        const QString path = root.filePath(type == FileType::Xls ? "a.xls" : "a.xlsx");
+        const childprocess::Outcome outcome = childprocess::run(childprocess::noRestriction, [&] {
+            return SpreadsheetExportFlow::save({path, type}, reportsamples::threeItemReport(),
+                                               QStringLiteral("工作表1"));
+        });
+        EXPECT_TRUE(outcome.result);
+        EXPECT_EQ(kindOfFile(path), type == FileType::Xls ? kDefaultName : QStringLiteral("xlsx"));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Listing the tests at build time runs without the test's environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
