@@ -22,6 +22,13 @@ using korvane::platform::RecordingMessageBoxes;
 using FileType = SpreadsheetExportFlow::FileType;
 using Kind = RecordingMessageBoxes::Kind;
 
+namespace korvane {
+// Test names and failures show the file type by name.
+void PrintTo(SpreadsheetExportFlow::FileType type, std::ostream* os) {
+    *os << (type == SpreadsheetExportFlow::FileType::Xls ? "xls" : "xlsx");
+}
+} // namespace korvane
+
 namespace {
 
 const QString kSaved = QStringLiteral("保存Excel文件成功!");
