@@ -312,6 +312,9 @@ struct SizeCase {
     double factor;
     const char* size;
 };
+void PrintTo(const SizeCase& c, std::ostream* os) {
+    *os << c.pixels << " px at " << c.factor;
+}
 class HalfPointSize : public testing::TestWithParam<SizeCase> {};
 
 TEST_P(HalfPointSize, RoundsToHalfPoints) {
@@ -334,6 +337,9 @@ struct ColorCase {
     RgbColor color;
     const char* code;
 };
+void PrintTo(const ColorCase& c, std::ostream* os) {
+    *os << int(c.color.red) << "," << int(c.color.green) << "," << int(c.color.blue);
+}
 class ColorCode : public testing::TestWithParam<ColorCase> {};
 
 TEST_P(ColorCode, SnapsEachChannel) {
