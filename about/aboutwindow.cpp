@@ -4,6 +4,7 @@
 #include "developerpage.h"
 #include "introductiontext.h"
 #include "productshowcase.h"
+#include "staysontop.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -101,14 +101,7 @@ void AboutWindow::placePages() {
 }
 
 void AboutWindow::setAlwaysOnTop(bool on) {
-    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
-    if (windowHandle() == nullptr) {
-        setWindowFlags(flags);
-        return;
-    }
-    // Tell the window system directly: re-creating the window would hide and move it.
-    overrideWindowFlags(flags);
-    windowHandle()->setFlags(flags);
+    platform::setStaysOnTop(this, on);
 }
 
 } // namespace korvane

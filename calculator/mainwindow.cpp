@@ -8,6 +8,7 @@
 #include "picturebutton.h"
 #include "programlauncher.h"
 #include "selectorbutton.h"
+#include "staysontop.h"
 #include "summarypanel.h"
 #include "windowlayout.h"
 
@@ -25,7 +26,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -358,14 +358,7 @@ bool MainWindow::alwaysOnTop() const {
 }
 
 void MainWindow::setAlwaysOnTop(bool on) {
-    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
-    if (windowHandle() == nullptr) {
-        setWindowFlags(flags);
-        return;
-    }
-    // Tell the window system directly: re-creating the window would hide and move it.
-    overrideWindowFlags(flags);
-    windowHandle()->setFlags(flags);
+    platform::setStaysOnTop(this, on);
 }
 
 void MainWindow::showStoredWindow() {

@@ -11,6 +11,7 @@
 #include "reportpainter.h"
 #include "reportsheet.h"
 #include "spreadsheetexportflow.h"
+#include "staysontop.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -190,11 +191,7 @@ bool ReportWindow::staysOnTop() const {
 }
 
 void ReportWindow::setStaysOnTop(bool onTop) {
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    // Changing the window's flags hides it.
-    if (shown)
-        show();
+    platform::setStaysOnTop(this, onTop);
 }
 
 QPrinter& ReportWindow::printer() {

@@ -7,6 +7,7 @@
 #include "materialsummary.h"
 #include "summarylist.h"
 #include "summarypanel.h"
+#include "temporarydatafolder.h"
 
 #include <QDir>
 #include <QLabel>
@@ -72,20 +73,16 @@ struct SummaryFixture : MainWindowFixture {
 
 // The data folder of these tests: a temporary one, so the user's own list
 // is never read or written.
-QTemporaryDir* dataHome = nullptr;
+std::unique_ptr<TemporaryDataFolder> data;
 
 } // namespace
 
 class MaterialSummaryTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        dataHome = new QTemporaryDir;
-        qputenv("XDG_DATA_HOME", dataHome->path().toLocal8Bit());
-        QCoreApplication::setApplicationName(QStringLiteral("korvane"));
-    }
-    void cleanupTestCase() { delete dataHome; }
-    void init() { QDir(dataHome->path()).removeRecursively(); }
+    // A fresh data folder for every test.
+    void init() { data = std::make_unique<TemporaryDataFolder>(); }
+    void cleanup() { data.reset(); }
 
     void plateLineAndTotal() {
         SummaryFixture f;
@@ -260,8 +257,8 @@ class MaterialSummaryTest : public QObject {
     // A save that cannot be done says so and names the file; the list stays.
     void failedSaveIsReported() {
         // A file where the data folder should be: the folder cannot be made.
-        QFile blocker(dataHome->path() + QStringLiteral("/korvane"));
-        QDir().mkpath(dataHome->path());
+        QFile blocker(data->root() + QStringLiteral("/korvane"));
+        QDir().mkpath(data->root());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         SummaryFixture f;

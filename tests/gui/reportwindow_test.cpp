@@ -4,7 +4,6 @@
 // opened from the main window's summary panel.
 #include "calculatorpages.h"
 #include "exportdialogs.h"
-#include "exportdialogs.h"
 #include "gbkstring.h"
 #include "mainwindowfixture.h"
 #include "materialsummary.h"
@@ -13,6 +12,7 @@
 #include "reportgridview.h"
 #include "reportwindow.h"
 #include "summarypanel.h"
+#include "temporarydatafolder.h"
 #include "visualstyle.h"
 
 #include <QCheckBox>
@@ -71,21 +71,17 @@ void typeInto(QLineEdit* edit, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
-QTemporaryDir* dataHome = nullptr;
+std::unique_ptr<TemporaryDataFolder> data;
 
 } // namespace
 
 class ReportWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        dataHome = new QTemporaryDir;
-        qputenv("XDG_DATA_HOME", dataHome->path().toLocal8Bit());
-        QCoreApplication::setApplicationName(QStringLiteral("korvane"));
-        korvane::VisualStyle::apply();
-    }
-    void cleanupTestCase() { delete dataHome; }
-    void init() { QDir(dataHome->path()).removeRecursively(); }
+    void initTestCase() { korvane::VisualStyle::apply(); }
+    // A fresh data folder for every test.
+    void init() { data = std::make_unique<TemporaryDataFolder>(); }
+    void cleanup() { data.reset(); }
 
     void editBoxesChangeTheirCellsAtOnce() {
         ReportFixture f;
@@ -248,8 +244,8 @@ class ReportWindowTest : public QObject {
                 return initial;
             }
         } answers;
-        answers.path = dataHome->filePath(QStringLiteral("汇总"));
-        QDir().mkpath(dataHome->path());
+        answers.path = data->root() + QStringLiteral("/汇总");
+        QDir().mkpath(data->root());
         ReportFixture f;
         QVERIFY(f.shown);
         f.window->setExportDialogs(&answers);

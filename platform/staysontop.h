@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QWidget;
+
+namespace korvane::platform {
+
+// Keeps `window` above other windows, or lets it go back among them, where it
+// is: without moving, resizing or activating it.
+void setStaysOnTop(QWidget* window, bool on);
+
+} // namespace korvane::platform
