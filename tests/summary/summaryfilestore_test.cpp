@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "childprocess.h"
 #include "foldersnapshot.h"
+#include "savefaults.h"
 #include "summaryfilestore.h"
 #include "summaryitemprint.h"
 #include "summarylistfile.h"
@@ -11,8 +11,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using korvane::SummaryFileStore;
 using korvane::SummaryItem;
@@ -111,86 +109,72 @@ const LoadCase kLoadCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, SummaryStoreLoad, testing::ValuesIn(kLoadCases),
                          [](const auto& info) { return rowName(info.param.name, info.index); });
 
-// What a save in a child process reported.
-struct ChildSave {
-    bool restricted = false; // the child could put its restriction in place
-    bool saved = false;
-    QString warning;
+// What the user is left with after a save under a fault.
+enum class Result {
+    PreviousKept, // the previous file as it was, and a warning naming the file
+    NewSaved,     // the new list complete, and no warning
 };
 
-// Saves in a child process so that a file size limit or a dropped user id
-// ends with it.
-ChildSave saveInChild(const SummaryFileStore& store, const Rows& rows, bool (*restrict)()) {
-    const std::optional<std::string> report = childprocess::report(restrict, [&] {
-        const SummaryFileStore::SaveResult result = store.save(rows);
-        return (result.saved ? "S" : "F") + result.warning.toStdString();
-    });
-    if (!report)
-        return {};
-    return {true, report->front() == 'S', QString::fromStdString(report->substr(1))};
-}
-
-struct SaveFailureCase {
-    const char* name;
-    // Prepares the data folder in this process; the store's file holds the
-    // previous list unless the case says otherwise.
-    void (*arrange)(const QString& root, const QString& folder, const QString& filePath);
-    bool (*restrict)();
+struct SaveFaultCase {
+    savefaults::Fault fault;
+    Result result;
 };
-void PrintTo(const SaveFailureCase& c, std::ostream* os) {
-    *os << c.name;
+void PrintTo(const SaveFaultCase& c, std::ostream* os) {
+    *os << savefaults::name(c.fault);
 }
 
-class SummaryStoreSaveFailure : public SummaryStoreTest,
-                                public testing::WithParamInterface<SaveFailureCase> {};
+class SummaryStoreSaveFault : public SummaryStoreTest,
+                              public testing::WithParamInterface<SaveFaultCase> {};
 
-TEST_P(SummaryStoreSaveFailure, LeavesEverythingAsItWasAndNamesTheFile) {
+TEST_P(SummaryStoreSaveFault, KeepsTheListOrSavesItWhole) {
     const SummaryFileStore store;
-    GetParam().arrange(data_.root(), folder(), store.filePath());
-    const QMap<QString, QByteArray> before = folderSnapshot(data_.root());
+    QDir().mkpath(folder());
+    writeFile(store.filePath(), bytesOf(kPrevious));
+    // large enough to be killed part-way through
+    const Rows rows = manyRows(2000);
 
-    const ChildSave outcome = saveInChild(store, manyRows(20), GetParam().restrict);
+    const savefaults::Outcome outcome =
+        savefaults::saveUnder(GetParam().fault, data_.root(), store.filePath(), [&] {
+            const SummaryFileStore::SaveResult result = store.save(rows);
+            return (result.saved ? "S" : "F") + result.warning.toStdString();
+        });
     if (!outcome.restricted)
-        GTEST_SKIP() << "the restriction cannot be had here";
+        GTEST_SKIP() << "the fault cannot be had here";
 
-    EXPECT_FALSE(outcome.saved);
-    EXPECT_TRUE(outcome.warning.startsWith(QStringLiteral("材料汇总单保存失败：")))
-        << outcome.warning.toStdString();
-    EXPECT_TRUE(outcome.warning.contains(QDir::toNativeSeparators(store.filePath())))
-        << outcome.warning.toStdString();
-    EXPECT_EQ(folderSnapshot(data_.root()), before);
+    if (GetParam().fault == savefaults::Fault::KilledWhileWriting) {
+        EXPECT_TRUE(outcome.killed) << "the save ended before it could be killed";
+    } else if (GetParam().result == Result::PreviousKept) {
+        EXPECT_EQ(outcome.answer.substr(0, 1), "F");
+        const QString warning = QString::fromStdString(outcome.answer.substr(1));
+        EXPECT_TRUE(warning.startsWith(QStringLiteral("材料汇总单保存失败：")))
+            << warning.toStdString();
+        EXPECT_TRUE(warning.contains(QDir::toNativeSeparators(store.filePath())))
+            << warning.toStdString();
+    } else {
+        EXPECT_EQ(outcome.answer, "S");
+    }
+    const QMap<QString, QByteArray> expected =
+        GetParam().result == Result::PreviousKept
+            ? outcome.before
+            : QMap<QString, QByteArray>{{QStringLiteral("korvane"), QByteArrayLiteral("<folder>")},
+                                        {QStringLiteral("korvane/材料汇总单.txt"), bytesOf(rows)}};
+    // nothing else: no temporary file either
+    EXPECT_EQ(folderSnapshot(data_.root()), expected);
 }
 
-void previousFile(const QString&, const QString& folder, const QString& filePath) {
-    QDir().mkpath(folder);
-    writeFile(filePath, bytesOf(kPrevious));
-}
-
-const SaveFailureCase kSaveFailureCases[] = {
-    {"write_fails_part_way", previousFile, childprocess::smallFileSizeLimit},
-    {"read_only_folder",
-     [](const QString& root, const QString& folder, const QString& filePath) {
-         previousFile(root, folder, filePath);
-         // the unprivileged child must reach the folder to be refused there
-         QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                         QFile::ReadOther | QFile::ExeOther);
-         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                           QFile::ExeOther);
-     },
-     childprocess::withoutRootPrivileges},
-    {"folder_cannot_be_created",
-     [](const QString&, const QString& folder, const QString&) {
-         writeFile(folder, QByteArrayLiteral("a file where the folder belongs"));
-     },
-     childprocess::noRestriction},
-    {"file_path_is_a_folder",
-     [](const QString&, const QString&, const QString& filePath) {
-         QDir().mkpath(filePath);
-         writeFile(QDir(filePath).filePath(QStringLiteral("inside")), QByteArrayLiteral("kept"));
-     },
-     childprocess::noRestriction},
+using savefaults::Fault;
+const SaveFaultCase kSaveFaultCases[] = {
+    {Fault::ReadOnlyFolder, Result::PreviousKept},
+    // the folder is made anew
+    {Fault::FolderRemoved, Result::NewSaved},
+    {Fault::WriteFailsPartWay, Result::PreviousKept},
+    {Fault::KilledWhileWriting, Result::PreviousKept},
+    {Fault::FolderIsAFile, Result::PreviousKept},
+    {Fault::FileIsAFolder, Result::PreviousKept},
 };
-INSTANTIATE_TEST_SUITE_P(Table, SummaryStoreSaveFailure, testing::ValuesIn(kSaveFailureCases),
-                         [](const auto& info) { return rowName(info.param.name, info.index); });
+INSTANTIATE_TEST_SUITE_P(Table, SummaryStoreSaveFault, testing::ValuesIn(kSaveFaultCases),
+                         [](const auto& info) {
+                             return rowName(savefaults::name(info.param.fault), info.index);
+                         });
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <sys/resource.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -79,6 +80,52 @@ inline bool withoutRootPrivileges() {
         return true;
     const uid_t nobody = 65534;
     return setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
+}
+
+// Where the child of killedWhileWriting() says that it has stopped.
+inline int stoppedWriteFd = -1;
+
+// Runs `act` in a forked child and kills it (SIGKILL) part-way through writing
+// a file of more than `bytes` bytes. A kill timed from outside mostly lands
+// before or after the write of a file that takes milliseconds; so the child
+// may only write files up to `bytes` bytes: the write that would go beyond
+// stops there and raises SIGXFSZ, whose handler tells this process and waits
+// to be killed. The kill then always finds a file cut off after `bytes` bytes
+// and the program in the middle of writing it. False when `act` ended without
+// writing that much (it was not killed).
+inline bool killedWhileWriting(const std::function<void()>& act, rlim_t bytes = 4096) {
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(fds[0]);
+        close(fds[1]);
+        return false;
+    }
+    if (pid == 0) {
+        close(fds[0]);
+        stoppedWriteFd = fds[1];
+        struct sigaction stop = {};
+        stop.sa_handler = [](int) {
+            const ssize_t told = write(stoppedWriteFd, "!", 1);
+            (void)told;
+            for (;;)
+                pause();
+        };
+        const rlimit limit{bytes, bytes};
+        if (sigaction(SIGXFSZ, &stop, nullptr) == 0 && setrlimit(RLIMIT_FSIZE, &limit) == 0)
+            act();
+        _exit(0);
+    }
+    close(fds[1]);
+    char stopped = 0;
+    const bool landed = read(fds[0], &stopped, 1) == 1;
+    close(fds[0]);
+    if (landed)
+        kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return landed;
 }
 
 } // namespace childprocess
