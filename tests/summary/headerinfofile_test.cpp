@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "foldersnapshot.h"
 #include "headerinfofile.h"
+#include "savefaults.h"
 #include "temporarydatafolder.h"
 #include "testnames.h"
 
@@ -160,38 +161,64 @@ const RoundTripCase kRoundTripCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, HeaderInfoFileRoundTrip, testing::ValuesIn(kRoundTripCases),
                          [](const auto& info) { return rowName(info.param.name, info.index); });
 
-struct SaveFailureCase {
-    const char* name;
-    void (*arrange)(const QString& folder, const QString& filePath);
+// What the user is left with after a save under a fault. The report window
+// stays silent when the file cannot be written.
+enum class Result {
+    PreviousKept, // the previous file as it was
+    NewSaved,     // the file with the new text, complete
 };
-void PrintTo(const SaveFailureCase& c, std::ostream* os) {
-    *os << c.name;
+
+struct SaveFaultCase {
+    savefaults::Fault fault;
+    Result result;
+};
+void PrintTo(const SaveFaultCase& c, std::ostream* os) {
+    *os << savefaults::name(c.fault);
 }
 
-class HeaderInfoFileSaveFailure : public HeaderInfoFileTest,
-                                  public testing::WithParamInterface<SaveFailureCase> {};
+class HeaderInfoFileSaveFault : public HeaderInfoFileTest,
+                                public testing::WithParamInterface<SaveFaultCase> {};
 
-TEST_P(HeaderInfoFileSaveFailure, ReturnsFalseAndLeavesEverythingAsItWas) {
+TEST_P(HeaderInfoFileSaveFault, KeepsTheFileOrSavesItWhole) {
     const HeaderInfoFile file;
-    GetParam().arrange(folder(), file.filePath());
-    const QMap<QString, QByteArray> before = folderSnapshot(data_.root());
-    EXPECT_FALSE(file.setText(kTitle, QStringLiteral("A")));
-    EXPECT_EQ(folderSnapshot(data_.root()), before);
+    writeFile(file.filePath(), kEarlierFile);
+    // large enough to be killed part-way through; 两 is C1BD in GBK
+    const QString text(3000, u'两');
+
+    const savefaults::Outcome outcome =
+        savefaults::saveUnder(GetParam().fault, data_.root(), file.filePath(),
+                              [&] { return file.setText(kTitle, text) ? "T" : "F"; });
+    if (!outcome.restricted)
+        GTEST_SKIP() << "the fault cannot be had here";
+
+    if (GetParam().fault == savefaults::Fault::KilledWhileWriting)
+        EXPECT_TRUE(outcome.killed) << "the save ended before it could be killed";
+    else
+        EXPECT_EQ(outcome.answer, GetParam().result == Result::NewSaved ? "T" : "F");
+    const QMap<QString, QByteArray> expected =
+        GetParam().result == Result::PreviousKept
+            ? outcome.before
+            : QMap<QString, QByteArray>{{QStringLiteral("korvane"), QByteArrayLiteral("<folder>")},
+                                        {QStringLiteral("korvane/配置.txt"),
+                                         "[" GBK_SECTION "]\r\n" GBK_TITLE_KEY "=" +
+                                             QByteArray("\xC1\xBD").repeated(3000) + "\r\n"}};
+    // nothing else: no temporary file either
+    EXPECT_EQ(folderSnapshot(data_.root()), expected);
 }
 
-// More ways to fail are tried on the INI file itself.
-const SaveFailureCase kSaveFailureCases[] = {
-    {"folder_cannot_be_created",
-     [](const QString& folder, const QString&) {
-         writeFile(folder, QByteArrayLiteral("a file where the folder belongs"));
-     }},
-    {"file_path_is_a_folder",
-     [](const QString&, const QString& filePath) {
-         QDir().mkpath(filePath);
-         writeFile(QDir(filePath).filePath(QStringLiteral("inside")), kEarlierFile);
-     }},
+using savefaults::Fault;
+const SaveFaultCase kSaveFaultCases[] = {
+    {Fault::ReadOnlyFolder, Result::PreviousKept},
+    // the folder is made anew
+    {Fault::FolderRemoved, Result::NewSaved},
+    {Fault::WriteFailsPartWay, Result::PreviousKept},
+    {Fault::KilledWhileWriting, Result::PreviousKept},
+    {Fault::FolderIsAFile, Result::PreviousKept},
+    {Fault::FileIsAFolder, Result::PreviousKept},
 };
-INSTANTIATE_TEST_SUITE_P(Table, HeaderInfoFileSaveFailure, testing::ValuesIn(kSaveFailureCases),
-                         [](const auto& info) { return rowName(info.param.name, info.index); });
+INSTANTIATE_TEST_SUITE_P(Table, HeaderInfoFileSaveFault, testing::ValuesIn(kSaveFaultCases),
+                         [](const auto& info) {
+                             return rowName(savefaults::name(info.param.fault), info.index);
+                         });
 
 } // namespace
