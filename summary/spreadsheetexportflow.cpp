@@ -12,7 +12,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QSaveFile>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QWidget>
 
 namespace korvane {
@@ -34,19 +34,25 @@ bool writeAtomically(const QString& path, const QByteArray& bytes) {
     return file.commit();
 }
 
-// The workbook library writes only to a file name: it writes a private
-// temporary file, which then goes to its place in one piece.
+// The workbook library writes only to a file name. It writes a draft, which
+// then goes to its place in one piece. The draft is a temporary file without a
+// name where the system has them (Linux), reached through /proc, so that a
+// program killed while writing it leaves nothing behind; elsewhere it has a
+// name and is removed when the export ends.
 bool saveXlsx(const QString& path, const ReportGrid& grid, const std::string& sheetName) {
-    const QTemporaryDir folder;
-    if (!folder.isValid())
+    QTemporaryFile draft(QDir(QDir::tempPath()).filePath(QStringLiteral("korvane-XXXXXX.xlsx")));
+    if (!draft.open())
         return false;
-    const QString draft = folder.filePath(QStringLiteral("sheet.xlsx"));
-    if (!XlsxExport::write(QFile::encodeName(draft).toStdString(), grid, sheetName))
+    // Asking the file for its name would give it one.
+    QString draftPath = QStringLiteral("/proc/self/fd/%1").arg(draft.handle());
+    if (!QFileInfo::exists(draftPath))
+        draftPath = draft.fileName();
+    if (!XlsxExport::write(QFile::encodeName(draftPath).toStdString(), grid, sheetName))
         return false;
-    QFile file(draft);
-    if (!file.open(QIODevice::ReadOnly))
+    const QByteArray bytes = draft.readAll();
+    if (draft.error() != QFileDevice::NoError)
         return false;
-    return writeAtomically(path, file.readAll());
+    return writeAtomically(path, bytes);
 }
 
 // The window is disabled while the export asks and writes, and enabled again
@@ -134,7 +140,8 @@ void SpreadsheetExportFlow::run(QWidget* window, const ReportGrid& grid) {
     if (save(*chosen, grid, sheetName))
         messages.information(QStringLiteral("保存Excel文件成功!"));
     else
-        messages.error(QStringLiteral("信息："), QStringLiteral("创建Excel文件失败!\n该文件正在使用！"));
+        messages.error(QStringLiteral("信息："),
+                       QStringLiteral("创建Excel文件失败!\n该文件正在使用！"));
 }
 
 } // namespace korvane
