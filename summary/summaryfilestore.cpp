@@ -43,7 +43,9 @@ SummaryFileStore::SaveResult SummaryFileStore::save(std::span<const SummaryItem>
     if (!file.open(QIODevice::WriteOnly))
         return failed(filePath_, file.errorString());
     const auto size = static_cast<qint64>(bytes.size());
-    // An unfinished QSaveFile is thrown away, never put in place of the file.
+    // An unfinished QSaveFile is thrown away, never put in place of the file;
+    // on Linux it has no name until it commits, so not even a killed program
+    // leaves it behind.
     if (file.write(bytes.data(), size) != size)
         return failed(filePath_, file.errorString());
     // Flushed here, not by commit(): Qt 6.4's commit() misses an error of the

@@ -19,9 +19,13 @@ namespace savefaults {
 enum class Fault {
     ReadOnlyFolder,
     FolderRemoved,
-    WriteFailsPartWay,  // a file size limit stops the write
-    KilledWhileWriting, // SIGKILL part-way through the write
-    FolderIsAFile,      // the folder cannot be created
+    WriteFailsPartWay, // a file size limit stops the write
+    // SIGKILL part-way through the write. QSaveFile writes into a file without
+    // a name on Linux (O_TMPFILE) and names it only when it commits, so a kill
+    // leaves nothing behind; where a file system cannot make such files it
+    // falls back to a named one, and this row shows it.
+    KilledWhileWriting,
+    FolderIsAFile, // the folder cannot be created
     FileIsAFolder,
 };
 
