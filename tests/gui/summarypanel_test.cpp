@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -369,6 +370,31 @@ class SummaryPanelTest : public QObject {
         QCOMPARE(f.list->currentIndex().row(), row);
         QCOMPARE(f.list->currentIndex().column(), row < 0 ? -1 : 1);
         QCOMPARE(f.checks(), QList<bool>(f.list->rowCount(), false));
+    }
+
+    // Deleting rows above the highlighted one does not scroll the list to it;
+    // the highlight moves up with its line.
+    void deleteLeavesTheListWhereItWas() {
+        PanelFixture f;
+        std::vector<SummaryItem> rows;
+        for (int i = 0; i < 100; ++i)
+            rows.push_back(named(QString::number(i), "1"));
+        f.panel->setRows(rows);
+        f.list->scrollToBottom();
+        QApplication::processEvents();
+        f.clickRow(95);
+        // The highlighted row out of sight.
+        const int scrolled = f.list->verticalScrollBar()->value() / 2;
+        f.list->verticalScrollBar()->setValue(scrolled);
+        QVERIFY(scrolled > 10);
+        for (int row = 0; row < 10; ++row)
+            f.userCheck(row, true);
+
+        f.press("按钮1删除选中项");
+        QApplication::processEvents();
+        QCOMPARE(f.list->rowCount(), 90);
+        QCOMPARE(f.list->item(f.list->selectedRow(), 1)->text(), QStringLiteral("95"));
+        QCOMPARE(f.list->verticalScrollBar()->value(), scrolled);
     }
 
     void setRowsReplacesRowsAsGiven() {
