@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLineF>
+#include <QPen>
 #include <QRectF>
 #include <optional>
 #include <vector>
@@ -48,6 +50,10 @@ class ReportPainter {
     // and left edges where it starts the table (or the page).
     static void paintLines(QPainter& painter, const QRectF& rect, const ReportGrid& grid, bool top,
                            bool left);
+    // The lines paintLines draws, added to `lines`, and the pen it draws them with.
+    static void addLines(std::vector<QLineF>& lines, const QRectF& rect, const ReportGrid& grid,
+                         bool top, bool left);
+    static QPen linePen(const ReportGrid& grid);
 
     // Splits the rows into pages of at most `pageHeight` sheet pixels; a row
     // is never split, and a row taller than a page has a page to itself. A
