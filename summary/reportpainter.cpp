@@ -196,24 +196,28 @@ void ReportPainter::paintPage(QPainter& painter, const QRectF& tableArea, const 
     painter.restore();
 }
 
-bool ReportPainter::paintPages(QPainter& painter, QPrinter& printer, const ReportGrid& grid) {
+bool ReportPainter::paintPages(QPainter& painter, QPrinter& printer, const ReportGrid& grid,
+                               const PageDone& pageDone) {
     const QRectF area = tableArea(printer, grid);
     const std::vector<PageRows> all = paginate(grid, area.height() / scale(area, grid));
     for (size_t i = 0; i < all.size(); ++i) {
         if (i > 0 && !printer.newPage())
             return false;
         paintPage(painter, area, grid, all[i]);
+        if (pageDone)
+            pageDone(int(i) + 1, int(all.size()));
     }
     return true;
 }
 
-ReportPainter::PrintResult ReportPainter::print(QPrinter& printer, const ReportGrid& grid) {
+ReportPainter::PrintResult ReportPainter::print(QPrinter& printer, const ReportGrid& grid,
+                                                const PageDone& pageDone) {
     // The margins are the sheet's own print settings, measured from the paper's edge.
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
         return PrintResult::CannotOpen;
-    const bool paged = paintPages(painter, printer, grid);
+    const bool paged = paintPages(painter, printer, grid, pageDone);
     const bool ended = painter.end();
     if (!paged || !ended || printer.printerState() == QPrinter::Error)
         return PrintResult::Failed;

@@ -8,6 +8,7 @@
 #include <QLineF>
 #include <QPen>
 #include <QRectF>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -67,11 +68,16 @@ class ReportPainter {
     static double scale(const QRectF& tableArea, const ReportGrid& grid);
     static std::vector<PageRows> pages(const QPrinter& printer, const ReportGrid& grid);
 
+    // Called after each page is drawn with its number (from 1) and the page count.
+    using PageDone = std::function<void(int page, int pageCount)>;
+
     // Prints every page on `printer`, which must already be set up.
-    static PrintResult print(QPrinter& printer, const ReportGrid& grid);
+    static PrintResult print(QPrinter& printer, const ReportGrid& grid,
+                             const PageDone& pageDone = {});
     // Draws every page with a painter already open on `printer` (the print
     // preview hands one over); false when a new page could not be started.
-    static bool paintPages(QPainter& painter, QPrinter& printer, const ReportGrid& grid);
+    static bool paintPages(QPainter& painter, QPrinter& printer, const ReportGrid& grid,
+                           const PageDone& pageDone = {});
     // Draws one page with a painter already open on a printer.
     static void paintPage(QPainter& painter, const QRectF& tableArea, const ReportGrid& grid,
                           const PageRows& rows);

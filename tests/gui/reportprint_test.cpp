@@ -182,6 +182,29 @@ class ReportPrintTest : public QObject {
         QCOMPARE(page, cellByCell(grid, size));
     }
 
+    // Every page printed is reported as it is done, with the page count.
+    void printReportsEachPage() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        const ReportGrid grid = korvane::ReportSheet::build(lines(60), kTitles, {});
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QList<QPair<int, int>> reported;
+        const ReportPainter::PrintResult result =
+            ReportPainter::print(printer, grid, [&reported](int page, int pageCount) {
+                reported.append({page, pageCount});
+            });
+        QCOMPARE(result, ReportPainter::PrintResult::Printed);
+        const int pages = pdfPageCount(pdf);
+        QCOMPARE(pages, 3);
+        QList<QPair<int, int>> expected;
+        for (int page = 1; page <= pages; ++page)
+            expected.append({page, pages});
+        QCOMPARE(reported, expected);
+    }
+
     void printerThatCannotBeOpened() {
         RecordingMessageBoxes messages;
         Answers answers{QStringLiteral("/nonexistent-folder/report.pdf")};
