@@ -5,7 +5,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLineF>
+#include <QPen>
 #include <QRectF>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -48,6 +51,10 @@ class ReportPainter {
     // and left edges where it starts the table (or the page).
     static void paintLines(QPainter& painter, const QRectF& rect, const ReportGrid& grid, bool top,
                            bool left);
+    // The lines paintLines draws, added to `lines`, and the pen it draws them with.
+    static void addLines(std::vector<QLineF>& lines, const QRectF& rect, const ReportGrid& grid,
+                         bool top, bool left);
+    static QPen linePen(const ReportGrid& grid);
 
     // Splits the rows into pages of at most `pageHeight` sheet pixels; a row
     // is never split, and a row taller than a page has a page to itself. A
@@ -61,11 +68,16 @@ class ReportPainter {
     static double scale(const QRectF& tableArea, const ReportGrid& grid);
     static std::vector<PageRows> pages(const QPrinter& printer, const ReportGrid& grid);
 
+    // Called after each page is drawn with its number (from 1) and the page count.
+    using PageDone = std::function<void(int page, int pageCount)>;
+
     // Prints every page on `printer`, which must already be set up.
-    static PrintResult print(QPrinter& printer, const ReportGrid& grid);
+    static PrintResult print(QPrinter& printer, const ReportGrid& grid,
+                             const PageDone& pageDone = {});
     // Draws every page with a painter already open on `printer` (the print
     // preview hands one over); false when a new page could not be started.
-    static bool paintPages(QPainter& painter, QPrinter& printer, const ReportGrid& grid);
+    static bool paintPages(QPainter& painter, QPrinter& printer, const ReportGrid& grid,
+                           const PageDone& pageDone = {});
     // Draws one page with a painter already open on a printer.
     static void paintPage(QPainter& painter, const QRectF& tableArea, const ReportGrid& grid,
                           const PageRows& rows);

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <array>
 
 namespace korvane {
@@ -104,14 +105,88 @@ std::vector<SummaryItem> SummaryList::lines() const {
     return all;
 }
 
+void SummaryList::repaintAll() {
+    viewport()->update();
+}
+
 void SummaryList::setLines(const std::vector<SummaryItem>& lines) {
     QScopedValueRollback own(ownChange_, true);
     setRowCount(0);
     setRowCount(int(lines.size()));
-    for (int row = 0; row < rowCount(); ++row) {
-        for (int column = 0; column < SummaryItem::kColumnCount; ++column)
-            setItem(row, column, makeCell(column, lines[row].cells[column]));
+    {
+        // The view learnt of the new rows above; it reads their cells when it
+        // paints, so a signal for each new cell would only cost time.
+        const QSignalBlocker quiet(model());
+        for (int row = 0; row < rowCount(); ++row) {
+            for (int column = 0; column < SummaryItem::kColumnCount; ++column)
+                setItem(row, column, makeCell(column, lines[row].cells[column]));
+        }
     }
+    repaintAll();
+}
+
+void SummaryList::removeCheckedLines() {
+    QScopedValueRollback own(ownChange_, true);
+    const int count = rowCount();
+    const QModelIndex current = currentIndex();
+    const int selected = selectedRow();
+    // The rows kept, moved up over the deleted ones: kept[r] is the new row of
+    // row r, -1 for a deleted row.
+    std::vector<int> kept(size_t(count), -1);
+    int next = 0;
+    {
+        const QSignalBlocker quiet(model());
+        for (int row = 0; row < count; ++row) {
+            if (isChecked(row)) {
+                for (int column = 0; column < columnCount(); ++column)
+                    delete takeItem(row, column);
+                continue;
+            }
+            if (next != row) {
+                for (int column = 0; column < columnCount(); ++column)
+                    setItem(next, column, takeItem(row, column));
+            }
+            kept[size_t(row)] = next++;
+        }
+    }
+    // The highlight is put back below; until then none of it may follow the
+    // rows going away at the end.
+    selectionModel()->clear();
+    setRowCount(next);
+    repaintAll();
+
+    if (!current.isValid() || next == 0)
+        return;
+    const int row = current.row();
+    if (kept[size_t(row)] >= 0) {
+        // The current cell stays on its line, and the view stays where it was.
+        const bool scrolls = hasAutoScroll();
+        setAutoScroll(false);
+        const QModelIndex moved = model()->index(kept[size_t(row)], current.column());
+        selectionModel()->setCurrentIndex(moved, QItemSelectionModel::NoUpdate);
+        if (selected >= 0 && kept[size_t(selected)] >= 0)
+            selectionModel()->select(model()->index(kept[size_t(selected)], 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        setAutoScroll(scrolls);
+        return;
+    }
+    // Its line was deleted: the nearest line kept below it, else above it,
+    // becomes current and highlighted, and is scrolled to.
+    int to = -1;
+    for (int below = row + 1; below < count && to < 0; ++below)
+        to = kept[size_t(below)];
+    for (int above = row - 1; above >= 0 && to < 0; --above)
+        to = kept[size_t(above)];
+    setCurrentIndex(model()->index(to, current.column()));
+}
+
+void SummaryList::setColumnTexts(int column, const std::function<std::string(int row)>& text) {
+    {
+        const QSignalBlocker quiet(model());
+        for (int row = 0; row < rowCount(); ++row)
+            setCellText(row, column, text(row));
+    }
+    repaintAll();
 }
 
 std::string SummaryList::cellText(int row, int column) const {

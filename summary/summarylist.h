@@ -4,6 +4,7 @@
 #include "summaryitem.h"
 
 #include <QTableWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,13 @@ class SummaryList : public QTableWidget {
     std::vector<SummaryItem> lines() const;
     // Replaces every row; none is checked.
     void setLines(const std::vector<SummaryItem>& lines);
+    // Deletes every checked row in one pass over the list, however long it is.
+    // The highlight and the current cell stay on their line; when that line
+    // goes, they move to the nearest remaining line below it, else above it,
+    // as deleting the rows one by one would leave them.
+    void removeCheckedLines();
+    // Writes `text(row)` into column `column` of every row.
+    void setColumnTexts(int column, const std::function<std::string(int row)>& text);
 
     std::string cellText(int row, int column) const;
     void setCellText(int row, int column, const std::string& gbk);
@@ -52,6 +60,9 @@ class SummaryList : public QTableWidget {
 
   private:
     QTableWidgetItem* makeCell(int column, const std::string& gbk) const;
+    // Ends a change made with the model's signals blocked: the view paints
+    // the rows again from the items.
+    void repaintAll();
 
     bool ownChange_ = false;
 };

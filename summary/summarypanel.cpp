@@ -150,13 +150,8 @@ void SummaryPanel::recomputeCheckedTotal() {
 }
 
 void SummaryPanel::deleteCheckedRows() {
-    // From the last row up, so that deleting never shifts a row still to be looked at.
-    for (int row = list_->rowCount() - 1; row >= 0; --row) {
-        if (list_->isChecked(row))
-            list_->removeRow(row);
-    }
-    for (int row = 0; row < list_->rowCount(); ++row)
-        list_->setCellText(row, SummaryItem::Number, numberText(row + 1));
+    list_->removeCheckedLines();
+    list_->setColumnTexts(SummaryItem::Number, [](int row) { return numberText(row + 1); });
     recomputeTotal();
     checkedTotal_->setText(QStringLiteral("0"));
     checkAllBox_->setChecked(false);

@@ -7,13 +7,17 @@
 #include "pagejumpdialog.h"
 #include "printpreviewwindow.h"
 #include "recordingmessageboxes.h"
+#include "reportpainter.h"
+#include "reportsheet.h"
 #include "reportwindow.h"
 #include "visualstyle.h"
 
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPointer>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -25,6 +29,7 @@
 using korvane::MarginsDialog;
 using korvane::ReportDialogs;
 using korvane::ReportGrid;
+using korvane::ReportPainter;
 using korvane::ReportWindow;
 using korvane::SummaryItem;
 using korvane::platform::RecordingMessageBoxes;
@@ -86,6 +91,40 @@ struct Answers {
     }
 };
 
+// The sheet drawn cell by cell as the grid view draws it: each cell, or
+// merged range from its first cell, with its own lines.
+QImage cellByCell(const ReportGrid& grid, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    auto left = [&](int column) {
+        int x = 0;
+        for (int c = 0; c < column; ++c)
+            x += grid.columnWidth(c);
+        return x;
+    };
+    auto top = [&](int row) {
+        int y = 0;
+        for (int r = 0; r < row; ++r)
+            y += grid.rowHeight(r);
+        return y;
+    };
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            korvane::CellRange range{r, c, r, c};
+            if (const std::optional<korvane::CellRange> merged = grid.mergeAt(r, c))
+                range = *merged;
+            if (range.firstRow != r || range.firstColumn != c)
+                continue;
+            const QRectF rect(left(c), top(r), left(range.lastColumn + 1) - left(c),
+                              top(range.lastRow + 1) - top(r));
+            ReportPainter::paintCell(painter, rect, grid, r, c);
+            ReportPainter::paintLines(painter, rect, grid, r == 0, c == 0);
+        }
+    }
+    return image;
+}
+
 } // namespace
 
 class ReportPrintTest : public QObject {
@@ -120,6 +159,50 @@ class ReportPrintTest : public QObject {
             QFile::copy(answers.pdf, qEnvironmentVariable("KORVANE_KEEP_PDF") +
                                          QStringLiteral("/report-%1.pdf").arg(items));
         delete guard;
+    }
+
+    // A page on paper is the sheet as the window draws it, line for line.
+    void pageLooksLikeTheWindow() {
+        const std::string title = korvane::toGbk("材 料 重 量 汇 总 表");
+        const ReportGrid grid =
+            korvane::ReportSheet::build(lines(12), kTitles,
+                                        {title, korvane::toGbk("甲公司"), korvane::toGbk("乙"),
+                                         korvane::toGbk("2019年12月19日")});
+        int height = 0;
+        for (int r = 0; r < grid.rowCount(); ++r)
+            height += grid.rowHeight(r);
+        const QSize size(grid.totalWidth(), height);
+        QImage page(size, QImage::Format_RGB32);
+        page.fill(Qt::magenta);
+        {
+            QPainter painter(&page);
+            ReportPainter::paintPage(painter, QRectF(QPointF(0, 0), size), grid,
+                                     {0, grid.rowCount() - 1});
+        }
+        QCOMPARE(page, cellByCell(grid, size));
+    }
+
+    // Every page printed is reported as it is done, with the page count.
+    void printReportsEachPage() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        const ReportGrid grid = korvane::ReportSheet::build(lines(60), kTitles, {});
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QList<QPair<int, int>> reported;
+        const ReportPainter::PrintResult result =
+            ReportPainter::print(printer, grid, [&reported](int page, int pageCount) {
+                reported.append({page, pageCount});
+            });
+        QCOMPARE(result, ReportPainter::PrintResult::Printed);
+        const int pages = pdfPageCount(pdf);
+        QCOMPARE(pages, 3);
+        QList<QPair<int, int>> expected;
+        for (int page = 1; page <= pages; ++page)
+            expected.append({page, pages});
+        QCOMPARE(reported, expected);
     }
 
     void printerThatCannotBeOpened() {

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -322,6 +323,78 @@ class SummaryPanelTest : public QObject {
         QCOMPARE(f.messages.messages()[0].kind, RecordingMessageBoxes::Kind::Plain);
         QCOMPARE(f.messages.messages()[0].text, QStringLiteral("复制成功：") + copied);
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    void deleteKeepsTheHighlight_data() {
+        QTest::addColumn<QList<int>>("checked");
+        QTest::addColumn<int>("clicked"); // -1: none
+        QTest::addColumn<QStringList>("remaining");
+        QTest::addColumn<QString>("highlighted"); // empty: none
+        QTest::newRow("kept, rows above deleted")
+            << QList<int>{0, 1} << 3 << QStringList{"2", "3", "4", "5"} << "3";
+        QTest::newRow("deleted: the next row below")
+            << QList<int>{2, 3} << 2 << QStringList{"0", "1", "4", "5"} << "4";
+        QTest::newRow("deleted with the row above: the next row below")
+            << QList<int>{1, 2} << 2 << QStringList{"0", "3", "4", "5"} << "3";
+        QTest::newRow("deleted, none below: the row above")
+            << QList<int>{4, 5} << 5 << QStringList{"0", "1", "2", "3"} << "3";
+        QTest::newRow("deleted, none below, gaps above")
+            << QList<int>{1, 3, 4, 5} << 4 << QStringList{"0", "2"} << "2";
+        QTest::newRow("none highlighted")
+            << QList<int>{1, 3, 4, 5} << -1 << QStringList{"0", "2"} << "";
+        QTest::newRow("all deleted") << QList<int>{0, 1, 2, 3, 4, 5} << 2 << QStringList{} << "";
+        QTest::newRow("every other, kept")
+            << QList<int>{0, 2, 4} << 3 << QStringList{"1", "3", "5"} << "3";
+    }
+
+    // The highlight and the current cell stay on their line; when that line
+    // is deleted they go to the nearest remaining line below it, else above.
+    void deleteKeepsTheHighlight() {
+        QFETCH(QList<int>, checked);
+        QFETCH(int, clicked);
+        QFETCH(QString, highlighted);
+        PanelFixture f;
+        std::vector<SummaryItem> rows;
+        for (int i = 0; i < 6; ++i)
+            rows.push_back(named(QString::number(i), "1"));
+        f.panel->setRows(rows);
+        for (int row : checked)
+            f.userCheck(row, true);
+        if (clicked >= 0)
+            f.clickRow(clicked);
+
+        f.press("按钮1删除选中项");
+        QTEST(f.column(1), "remaining");
+        const int row = f.list->selectedRow();
+        QCOMPARE(row < 0 ? QString() : f.list->item(row, 1)->text(), highlighted);
+        QCOMPARE(f.list->currentIndex().row(), row);
+        QCOMPARE(f.list->currentIndex().column(), row < 0 ? -1 : 1);
+        QCOMPARE(f.checks(), QList<bool>(f.list->rowCount(), false));
+    }
+
+    // Deleting rows above the highlighted one does not scroll the list to it;
+    // the highlight moves up with its line.
+    void deleteLeavesTheListWhereItWas() {
+        PanelFixture f;
+        std::vector<SummaryItem> rows;
+        for (int i = 0; i < 100; ++i)
+            rows.push_back(named(QString::number(i), "1"));
+        f.panel->setRows(rows);
+        f.list->scrollToBottom();
+        QApplication::processEvents();
+        f.clickRow(95);
+        // The highlighted row out of sight.
+        const int scrolled = f.list->verticalScrollBar()->value() / 2;
+        f.list->verticalScrollBar()->setValue(scrolled);
+        QVERIFY(scrolled > 10);
+        for (int row = 0; row < 10; ++row)
+            f.userCheck(row, true);
+
+        f.press("按钮1删除选中项");
+        QApplication::processEvents();
+        QCOMPARE(f.list->rowCount(), 90);
+        QCOMPARE(f.list->item(f.list->selectedRow(), 1)->text(), QStringLiteral("95"));
+        QCOMPARE(f.list->verticalScrollBar()->value(), scrolled);
     }
 
     void setRowsReplacesRowsAsGiven() {
