@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace korvane {
 namespace {
@@ -29,6 +31,12 @@ int alignmentFlags(HorizontalAlignment alignment) {
 
 QFont ReportPainter::cellFont(const ReportGrid& grid, int row, int column) {
     const ReportCell& cell = grid.cell(row, column);
+    // A report uses a handful of fonts for thousands of cells: build each
+    // once. Qt shares a copied font's data.
+    static thread_local std::map<std::tuple<std::string, int, unsigned>, QFont> made;
+    const auto key = std::tuple(cell.fontFace, grid.fontSize(row, column), cell.styleFlags);
+    if (auto found = made.find(key); found != made.end())
+        return found->second;
     QFont font(fromGbk(cell.fontFace));
     font.setPixelSize(std::max(1, grid.fontSize(row, column)));
     font.setBold((cell.styleFlags & Bold) != 0);
@@ -37,6 +45,7 @@ QFont ReportPainter::cellFont(const ReportGrid& grid, int row, int column) {
     font.setStrikeOut((cell.styleFlags & StrikeThrough) != 0);
     // The same glyph shapes at every scale: on paper the sheet is scaled.
     font.setHintingPreference(QFont::PreferNoHinting);
+    made.emplace(key, font);
     return font;
 }
 
