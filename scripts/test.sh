@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds and runs every test (headless) in one ctest run.
+# Sets up the machine, builds and runs every test (headless) in one ctest run,
+# then every fuzz target over its corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --parallel 2
+# Every fuzz target over its corpus (clang build in build-fuzz/); a crash fails.
+bash scripts/fuzz.sh --corpus
