@@ -120,6 +120,21 @@ bool isAscii(std::string_view text) {
     return true;
 }
 
+// Where the next tag character (U+E0000 to U+E007F, F3 A0 80 80 to F3 A0 81 BF
+// in UTF-8) starts, from `from` on; npos when there is none.
+size_t findTagCharacter(std::string_view utf8, size_t from) {
+    for (size_t at = utf8.find("\xF3\xA0", from); at != std::string_view::npos;
+         at = utf8.find("\xF3\xA0", at + 1)) {
+        if (utf8.size() - at < 4)
+            break;
+        const auto third = static_cast<unsigned char>(utf8[at + 2]);
+        const auto fourth = static_cast<unsigned char>(utf8[at + 3]);
+        if ((third == 0x80 || third == 0x81) && fourth >= 0x80 && fourth <= 0xBF)
+            return at;
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
 std::string gbkToUtf8(std::string_view gbk) {
@@ -133,7 +148,18 @@ std::string utf8ToGbk(std::string_view utf8) {
     if (isAscii(utf8))
         return std::string(utf8);
     thread_local const Converter converter("GBK", "UTF-8");
-    return converter.convert(utf8, "?", utf8Skip);
+    // glibc's iconv drops the tag characters without a word. They have no GBK
+    // form either, so they become "?" like every other such character, and
+    // the text between them is converted piece by piece.
+    std::string out;
+    size_t start = 0;
+    for (size_t tag; (tag = findTagCharacter(utf8, start)) != std::string_view::npos;
+         start = tag + 4) {
+        out += converter.convert(utf8.substr(start, tag - start), "?", utf8Skip);
+        out += '?';
+    }
+    out += converter.convert(utf8.substr(start), "?", utf8Skip);
+    return out;
 }
 
 } // namespace korvane

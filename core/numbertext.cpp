@@ -233,11 +233,15 @@ std::string fixedDecimalsText(double value, int decimals) {
                            ? kPowersOfTen[static_cast<size_t>(decimals)]
                            : std::pow(10.0, decimals);
         double scaled = std::fabs(value) * scale;
-        double whole = 0.0;
-        double fraction = std::modf(scaled + 0.000000000001, &whole);
-        if (fraction >= 0.5)
-            whole += 1.0;
-        rounded = std::copysign(whole / scale, value);
+        // A value that the scale takes beyond the double range has no places
+        // after the point that could be rounded, and is no overflow.
+        if (std::isfinite(scaled)) {
+            double whole = 0.0;
+            double fraction = std::modf(scaled + 0.000000000001, &whole);
+            if (fraction >= 0.5)
+                whole += 1.0;
+            rounded = std::copysign(whole / scale, value);
+        }
     }
 
     // Below 1e13 a text in exponent form is padded like any other, behind its

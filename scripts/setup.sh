@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config clang-format
+  clang libclang-rt-14-dev libxml2-dev
   libgtest-dev libgmock-dev libbenchmark-dev libxlsxwriter-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libxcb1-dev
   fonts-wqy-microhei

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds and runs every test (headless) in one ctest run,
-# then the Qt-free libraries' tests once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-asan/).
+# then every fuzz target over its corpus, then the Qt-free libraries' tests
+# once more under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --parallel 2
+# Every fuzz target over its corpus (clang build in build-fuzz/); a crash fails.
+bash scripts/fuzz.sh --corpus
 bash scripts/sanitize.sh

@@ -19,6 +19,10 @@ using SpreadsheetFormats::kFontFactor;
 using SpreadsheetFormats::kLengthFactor;
 
 // "&" and "<" as entities; inside an attribute value the quotation mark too.
+// What an XML reader would not hand back as written is written otherwise: ">"
+// closing "]]>" as an entity, CR (and in an attribute value tab and LF, which
+// a reader takes for blanks) as character references, and the control
+// characters XML cannot hold at all as U+FFFD, the replacement character.
 std::string escaped(std::string_view utf8, bool attribute) {
     std::string out;
     out.reserve(utf8.size());
@@ -27,8 +31,14 @@ std::string escaped(std::string_view utf8, bool attribute) {
             out += "&amp;";
         else if (c == '<')
             out += "&lt;";
+        else if (c == '>' && out.ends_with("]]"))
+            out += "&gt;";
         else if (c == '"' && attribute)
             out += "&quot;";
+        else if (c == '\r' || (attribute && (c == '\t' || c == '\n')))
+            out += "&#" + std::to_string(int(c)) + ';';
+        else if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+            out += "\xEF\xBF\xBD";
         else
             out += c;
     }

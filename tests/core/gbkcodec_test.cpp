@@ -48,6 +48,12 @@ TEST(GbkCodec, UnmappableUtf8BecomesQuestionMark) {
                         "钢"),
               "?\xB8\xD6");
     EXPECT_EQ(utf8ToGbk("😀x"), "?x");
+    // Tag characters (U+E0000 to U+E007F), which iconv would drop.
+    EXPECT_EQ(utf8ToGbk("\xF3\xA0\x80\x80"), "?");
+    EXPECT_EQ(utf8ToGbk("a\xF3\xA0\x81\xBF"
+                        "钢\xF3\xA0\x80\x81"),
+              "a?\xB8\xD6?");
+    EXPECT_EQ(utf8ToGbk("\xF3\xA0\x82\x80"), "?"); // U+E0080 is no tag
 }
 
 // Long texts go through the converter piece by piece, so every kind of
@@ -82,7 +88,8 @@ const RepeatCase kRepeatCases[] = {
     {"😀😀x", "??x", utf8ToGbk},
     {"•", "?", utf8ToGbk},
     {"\xFF钢", "?\xB8\xD6", utf8ToGbk},
-    {"\xE9\x92", "??", utf8ToGbk}, // 钢 without its last byte
+    {"\xE9\x92", "??", utf8ToGbk},        // 钢 without its last byte
+    {"\xF3\xA0\x80\x80", "?", utf8ToGbk}, // U+E0000, a tag character
     {"\xB8\xD6 ", "钢 ", gbkToUtf8},
     {"a\xB8\xD6\xFF", "a钢\uFFFD", gbkToUtf8},
     {"\x81 ", "\uFFFD ", gbkToUtf8},

@@ -118,6 +118,22 @@ const EdgeCase kEdgeCases[] = {
     {"quote_and_markup_in_a_cell",
      [] { return xmlOf(oneRow({"say \"hi\" <b>"})); },
      {{R"(    <Cell ss:Index="2" ss:StyleID="s22"><Data ss:Type="String">say "hi" &lt;b></Data></Cell>)"}}},
+    {"cdata_end_in_a_cell",
+     [] { return xmlOf(oneRow({"a]]>b"})); },
+     {{R"(    <Cell ss:Index="2" ss:StyleID="s22"><Data ss:Type="String">a]]&gt;b</Data></Cell>)"}}},
+    {"carriage_return_in_a_cell",
+     [] { return xmlOf(oneRow({"a\rb\tc"})); },
+     {{"    <Cell ss:Index=\"2\" ss:StyleID=\"s22\"><Data "
+       "ss:Type=\"String\">a&#13;b\tc</Data></Cell>"}}},
+    {"control_characters_in_a_cell",
+     [] {
+         return xmlOf(oneRow({"a\x01"
+                              "b\x1a"}));
+     },
+     {{R"(    <Cell ss:Index="2" ss:StyleID="s22"><Data ss:Type="String">a�b�</Data></Cell>)"}}},
+    {"sheet_name_with_tab_and_line_break",
+     [] { return xmlOf(report({}), "a\tb\r\nc"); },
+     {{R"( <Worksheet ss:Name="a&#9;b&#13;&#10;c">)"}}},
     {"font_face_with_quote",
      [] {
          ReportGrid grid = oneRow({"x"});
