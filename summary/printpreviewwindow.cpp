@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "printpreviewwindow.h"
 
+#include "pageprogress.h"
 #include "reportpainter.h"
 
 #include <QHBoxLayout>
@@ -21,8 +22,10 @@ PrintPreviewWindow::PrintPreviewWindow(ReportGrid& grid, QPrinter& printer,
     printer_.setFullPage(true);
     preview_ = new QPrintPreviewWidget(&printer_, this);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
+        // A long list takes a while to lay out on its pages.
+        PageProgress progress(this, QStringLiteral("正在生成预览"));
         QPainter painter(target);
-        ReportPainter::paintPages(painter, *target, grid_);
+        ReportPainter::paintPages(painter, *target, grid_, progress.pageDone());
     });
 
     auto* bar = new QHBoxLayout;

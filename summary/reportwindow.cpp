@@ -5,6 +5,7 @@
 #include "headerinfofile.h"
 #include "messageboxes.h"
 #include "numbertext.h"
+#include "pageprogress.h"
 #include "printpreviewwindow.h"
 #include "reportgridmodel.h"
 #include "reportgridview.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -34,7 +34,6 @@ constexpr int kBelowGrid = 135;
 // The title bar and frame, which the window manager adds around the window.
 constexpr int kFrameAllowance = 40;
 // Work that ends sooner shows no progress window.
-constexpr int kProgressDelayMs = 500;
 
 // The window as designed is as tall as its list; on a screen too small for
 // that it takes the screen's free height and the grid scrolls.
@@ -208,22 +207,12 @@ void ReportWindow::print() {
     if (!dialogs_.print(this, target))
         return;
     const QString title = QStringLiteral("错误");
-    // A long list prints for a while: a progress window shows after half a
-    // second and keeps the program from being used until it is done.
-    QProgressDialog progress(QStringLiteral("正在打印……"), QString(), 0, 1, this);
-    progress.setWindowTitle(windowTitle());
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(kProgressDelayMs);
-    progress.setCancelButton(nullptr);
-    progress.setValue(0);
-    const ReportPainter::PrintResult result =
-        ReportPainter::print(target, grid_, [&progress](int page, int pageCount) {
-            progress.setMaximum(pageCount);
-            progress.setLabelText(
-                QStringLiteral("正在打印第 %1 页，共 %2 页").arg(page).arg(pageCount));
-            progress.setValue(page);
-        });
-    progress.reset();
+    // A long list prints for a while.
+    ReportPainter::PrintResult result;
+    {
+        PageProgress progress(this, QStringLiteral("正在打印"));
+        result = ReportPainter::print(target, grid_, progress.pageDone());
+    }
     switch (result) {
     case ReportPainter::PrintResult::Printed:
         break;
