@@ -48,20 +48,21 @@ std::optional<SummaryItem> MaterialSummary::pageLine() const {
     const SummaryLineRow& recipe = window_->currentDescriptor().summary;
     if (!recipe.addsLine())
         return std::nullopt;
-    auto field = [this](std::string_view name) { return fieldText(name); };
-    auto cell = [this](int column) { return tableCell(column); };
     SummaryItem line;
     for (size_t i = 0; i < recipe.cells.size(); ++i)
-        line.cells[i + 1] = LineTemplate::expand(recipe.cells[i], field, cell);
+        line.cells[i + 1] = expand(recipe.cells[i]);
     return line;
+}
+
+std::string MaterialSummary::expand(const char* pattern) const {
+    return LineTemplate::expand(
+        pattern ? pattern : "", [this](std::string_view name) { return fieldText(name); },
+        [this](int column) { return tableCell(column); });
 }
 
 QString MaterialSummary::question() const {
     const PageDescriptor& page = window_->currentDescriptor();
-    const std::string argument = LineTemplate::expand(
-        page.summary.question ? page.summary.question : "",
-        [this](std::string_view name) { return fieldText(name); },
-        [this](int column) { return tableCell(column); });
+    const std::string argument = expand(page.summary.question);
     return QStringLiteral("是否将【") + QString::fromUtf8(page.quickCopy.kindWord) +
            QStringLiteral(" ") + fromGbk(argument) +
            QStringLiteral(" 】的材料重量\r\n添加到【材料重量汇总表】中？");

@@ -49,6 +49,8 @@ class MaterialSummary : public QObject {
   private:
     std::string fieldText(std::string_view name) const;
     std::string tableCell(int column) const;
+    // A summary-line pattern filled from the shown page (GBK).
+    std::string expand(const char* pattern) const;
 
     MainWindow* window_;
     CalculatorPages* pages_;

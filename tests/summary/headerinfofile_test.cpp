@@ -161,20 +161,9 @@ const RoundTripCase kRoundTripCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, HeaderInfoFileRoundTrip, testing::ValuesIn(kRoundTripCases),
                          [](const auto& info) { return rowName(info.param.name, info.index); });
 
-// What the user is left with after a save under a fault. The report window
-// stays silent when the file cannot be written.
-enum class Result {
-    PreviousKept, // the previous file as it was
-    NewSaved,     // the file with the new text, complete
-};
-
-struct SaveFaultCase {
-    savefaults::Fault fault;
-    Result result;
-};
-void PrintTo(const SaveFaultCase& c, std::ostream* os) {
-    *os << savefaults::name(c.fault);
-}
+// A save that cannot be done stays silent: the report window says nothing.
+using savefaults::Result;
+using SaveFaultCase = savefaults::Case;
 
 class HeaderInfoFileSaveFault : public HeaderInfoFileTest,
                                 public testing::WithParamInterface<SaveFaultCase> {};
@@ -206,18 +195,8 @@ TEST_P(HeaderInfoFileSaveFault, KeepsTheFileOrSavesItWhole) {
     EXPECT_EQ(folderSnapshot(data_.root()), expected);
 }
 
-using savefaults::Fault;
-const SaveFaultCase kSaveFaultCases[] = {
-    {Fault::ReadOnlyFolder, Result::PreviousKept},
-    // the folder is made anew
-    {Fault::FolderRemoved, Result::NewSaved},
-    {Fault::WriteFailsPartWay, Result::PreviousKept},
-    {Fault::KilledWhileWriting, Result::PreviousKept},
-    {Fault::FolderIsAFile, Result::PreviousKept},
-    {Fault::FileIsAFolder, Result::PreviousKept},
-};
-INSTANTIATE_TEST_SUITE_P(Table, HeaderInfoFileSaveFault, testing::ValuesIn(kSaveFaultCases),
-                         [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Table, HeaderInfoFileSaveFault,
+                         testing::ValuesIn(savefaults::kDataFolderCases), [](const auto& info) {
                              return rowName(savefaults::name(info.param.fault), info.index);
                          });
 

@@ -109,19 +109,9 @@ const LoadCase kLoadCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, SummaryStoreLoad, testing::ValuesIn(kLoadCases),
                          [](const auto& info) { return rowName(info.param.name, info.index); });
 
-// What the user is left with after a save under a fault.
-enum class Result {
-    PreviousKept, // the previous file as it was, and a warning naming the file
-    NewSaved,     // the new list complete, and no warning
-};
-
-struct SaveFaultCase {
-    savefaults::Fault fault;
-    Result result;
-};
-void PrintTo(const SaveFaultCase& c, std::ostream* os) {
-    *os << savefaults::name(c.fault);
-}
+// A previous file kept comes with a warning naming the file; a new one with none.
+using savefaults::Result;
+using SaveFaultCase = savefaults::Case;
 
 class SummaryStoreSaveFault : public SummaryStoreTest,
                               public testing::WithParamInterface<SaveFaultCase> {};
@@ -162,18 +152,8 @@ TEST_P(SummaryStoreSaveFault, KeepsTheListOrSavesItWhole) {
     EXPECT_EQ(folderSnapshot(data_.root()), expected);
 }
 
-using savefaults::Fault;
-const SaveFaultCase kSaveFaultCases[] = {
-    {Fault::ReadOnlyFolder, Result::PreviousKept},
-    // the folder is made anew
-    {Fault::FolderRemoved, Result::NewSaved},
-    {Fault::WriteFailsPartWay, Result::PreviousKept},
-    {Fault::KilledWhileWriting, Result::PreviousKept},
-    {Fault::FolderIsAFile, Result::PreviousKept},
-    {Fault::FileIsAFolder, Result::PreviousKept},
-};
-INSTANTIATE_TEST_SUITE_P(Table, SummaryStoreSaveFault, testing::ValuesIn(kSaveFaultCases),
-                         [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Table, SummaryStoreSaveFault,
+                         testing::ValuesIn(savefaults::kDataFolderCases), [](const auto& info) {
                              return rowName(savefaults::name(info.param.fault), info.index);
                          });
 

@@ -51,6 +51,32 @@ inline void PrintTo(Fault fault, std::ostream* os) {
     *os << name(fault);
 }
 
+// What the user is left with after a save under a fault; whether they are
+// told is each save's own to check.
+enum class Result {
+    PreviousKept, // the previous file as it was
+    NewSaved,     // the file with the new contents, complete
+};
+
+struct Case {
+    Fault fault;
+    Result result;
+};
+inline void PrintTo(const Case& c, std::ostream* os) {
+    *os << name(c.fault);
+}
+
+// The table of a save into the program's data folder, which it makes anew
+// when the folder is missing.
+inline const Case kDataFolderCases[] = {
+    {Fault::ReadOnlyFolder, Result::PreviousKept},
+    {Fault::FolderRemoved, Result::NewSaved},
+    {Fault::WriteFailsPartWay, Result::PreviousKept},
+    {Fault::KilledWhileWriting, Result::PreviousKept},
+    {Fault::FolderIsAFile, Result::PreviousKept},
+    {Fault::FileIsAFolder, Result::PreviousKept},
+};
+
 // What became of a save tried under a fault.
 struct Outcome {
     bool restricted = false; // the fault could be had here (else the case is skipped)
