@@ -20,9 +20,11 @@ using SpreadsheetFormats::kLengthFactor;
 
 // "&" and "<" as entities; inside an attribute value the quotation mark too.
 // What an XML reader would not hand back as written is written otherwise: ">"
-// closing "]]>" as an entity, CR (and in an attribute value tab and LF, which
-// a reader takes for blanks) as character references, and the control
-// characters XML cannot hold at all as U+FFFD, the replacement character.
+// closing "]]>" as an entity, tab, LF and CR inside an attribute value (which a
+// reader takes for blanks) as character references, and the control characters
+// XML cannot hold at all as U+FFFD, the replacement character. In element text
+// a CR stays the byte itself: a reader turns CR LF, and a lone CR, into the LF
+// that spreadsheets take for a line break inside a cell.
 std::string escaped(std::string_view utf8, bool attribute) {
     std::string out;
     out.reserve(utf8.size());
@@ -35,7 +37,7 @@ std::string escaped(std::string_view utf8, bool attribute) {
             out += "&gt;";
         else if (c == '"' && attribute)
             out += "&quot;";
-        else if (c == '\r' || (attribute && (c == '\t' || c == '\n')))
+        else if (attribute && (c == '\t' || c == '\n' || c == '\r'))
             out += "&#" + std::to_string(int(c)) + ';';
         else if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
             out += "\xEF\xBF\xBD";
