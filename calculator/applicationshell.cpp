@@ -2,14 +2,17 @@
 #include "applicationshell.h"
 
 #include "aboutwindow.h"
+#include "calculatorpages.h"
 #include "globalhotkeys.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
+#include "materialsummary.h"
 #include "singleinstance.h"
 #include "svgpicture.h"
 #include "trayicon.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QTimer>
 
 namespace korvane {
@@ -50,6 +53,17 @@ void ApplicationShell::attach(MainWindow* window) {
     connect(hotKeys_, &platform::GlobalHotKeys::activated, this, &ApplicationShell::onHotKey);
 
     connect(window, &MainWindow::exitRequested, this, &ApplicationShell::exit);
+    // Logging out or shutting down asks the same question about the summary
+    // list, where the session manager lets the program ask; where it does
+    // not, the program ends as it is.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (window_ == nullptr || !manager.allowsInteraction())
+            return;
+        const bool mayEnd = window_->pages()->materialSummary()->confirmEnd();
+        manager.release();
+        if (!mayEnd)
+            manager.cancel();
+    });
     connect(window, &MainWindow::aboutRequested, this, &ApplicationShell::openAbout);
     connect(window, &MainWindow::moved, this, &ApplicationShell::dockAbout);
 }
@@ -64,6 +78,8 @@ void ApplicationShell::onHotKey(int id) {
 }
 
 void ApplicationShell::exit() {
+    if (window_ != nullptr && !window_->pages()->materialSummary()->confirmEnd())
+        return;
     // Posted, so that the handler that asked for it finishes first.
     QTimer::singleShot(0, qApp, [this] {
         if (tray_ != nullptr)

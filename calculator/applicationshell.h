@@ -34,7 +34,9 @@ class ApplicationShell : public QObject {
     // Runs `window`: shows it on later starts, adds the tray icon and takes the
     // hot keys.
     void attach(MainWindow* window);
-    // Ends the program with exit code 0 once the current event is handled.
+    // "退出" and "退出软件": a modified summary list asks first whether to
+    // save it; unless that is cancelled or the save fails, the program ends
+    // with exit code 0 once the current event is handled.
     void exit();
 
     platform::TrayIcon* trayIcon() const { return tray_; }

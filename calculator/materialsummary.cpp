@@ -102,12 +102,40 @@ void MaterialSummary::quickAdd() {
 
 void MaterialSummary::load() {
     panel_->setRows(SummaryFileStore().load());
+    kept_ = panel_->rows();
 }
 
-void MaterialSummary::save() {
-    const SummaryFileStore::SaveResult result = SummaryFileStore().save(panel_->rows());
-    if (!result.saved)
+bool MaterialSummary::save() {
+    std::vector<SummaryItem> rows = panel_->rows();
+    const SummaryFileStore::SaveResult result = SummaryFileStore().save(rows);
+    if (!result.saved) {
         platform::MessageBoxes::current().warning(result.warning);
+        return false;
+    }
+    kept_ = std::move(rows);
+    return true;
+}
+
+bool MaterialSummary::modified() const {
+    // Compared line by line rather than flagged by every command that changes
+    // the list: a line added and deleted again leaves nothing to lose.
+    return panel_->rows() != kept_;
+}
+
+bool MaterialSummary::confirmEnd() {
+    if (!modified())
+        return true;
+    using Choice = platform::MessageBoxes::Choice;
+    switch (platform::MessageBoxes::current().questionWithCancel(
+        QStringLiteral("材料汇总单已修改，是否保存？"))) {
+    case Choice::Yes:
+        return save();
+    case Choice::No:
+        return true;
+    case Choice::Cancel:
+        break;
+    }
+    return false;
 }
 
 void MaterialSummary::toggleReport() {
