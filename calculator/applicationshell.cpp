@@ -7,8 +7,8 @@
 #include "mainmenu.h"
 #include "mainwindow.h"
 #include "materialsummary.h"
+#include "programicon.h"
 #include "singleinstance.h"
-#include "svgpicture.h"
 #include "trayicon.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ void ApplicationShell::attach(MainWindow* window) {
     connect(instance_, &platform::SingleInstance::showRequested, window,
             &MainWindow::showStoredWindow);
 
-    const QIcon icon = SvgPicture::icon(QStringLiteral(":/pictures/korvane.svg"));
+    const QIcon icon = programIcon();
     window->setWindowIcon(icon);
     tray_ = new platform::TrayIcon(icon, QString::fromUtf8(kTrayTip),
                                    window->mainMenu()->trayMenu(), this);
