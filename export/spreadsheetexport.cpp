@@ -5,7 +5,6 @@
 #include "spreadsheetformats.h"
 
 #include <map>
-#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -117,18 +116,8 @@ class StyleList {
         : prefix_(std::move(prefix)), firstNumber_(firstNumber), step_(step) {}
 
     std::string idOfCell(const ReportGrid& grid, int row, int column) {
-        // What the body is made of: a cell that looks like one seen before
-        // needs no body built.
-        const ReportCell& cell = grid.cell(row, column);
-        auto packed = [](RgbColor c) { return (c.red << 16) | (c.green << 8) | c.blue; };
-        CellLook look{int(cell.alignment),
-                      cell.fontFace,
-                      grid.fontSize(row, column),
-                      cell.styleFlags,
-                      packed(grid.textColor(row, column)),
-                      packed(grid.backgroundColor(row, column)),
-                      SpreadsheetFormats::numberFormat(cell.text)};
-        auto [it, added] = idOfLook_.try_emplace(std::move(look));
+        // A cell that looks like one seen before needs no body built.
+        auto [it, added] = idOfLook_.try_emplace(SpreadsheetFormats::lookOf(grid, row, column));
         if (added)
             it->second = idOfBody(styleBody(grid, row, column));
         return it->second;
@@ -157,14 +146,12 @@ class StyleList {
         std::string id;
         const std::string* body; // the key in the map; stable while the map lives
     };
-    using CellLook = std::tuple<int, std::string, int, unsigned, int, int, std::string>;
-
     std::string prefix_;
     int firstNumber_;
     int step_;
     std::unordered_map<std::string, std::size_t> indexOfBody_;
     std::vector<Entry> entries_;
-    std::map<CellLook, std::string> idOfLook_;
+    std::map<SpreadsheetFormats::CellLook, std::string> idOfLook_;
 };
 
 // The value of a <Data> element with the attribute value it closes.
