@@ -8,7 +8,8 @@
 namespace korvane {
 
 namespace {
-constexpr char kVersion[] = "3.60";
+// The project's version (CMakeLists.txt), the one the package carries too.
+constexpr char kVersion[] = KORVANE_VERSION;
 constexpr char kUpdated[] = "2019年10月30日";
 
 // One heading with its points numbered 1、2、3、…

@@ -12,9 +12,10 @@ using CreateEngine = QObject* (*)(QObject*);
 
 QObject* loadEngine(QObject* parent) {
     const QString folder = QCoreApplication::applicationDirPath();
-    for (const QString& candidate :
-         {QDir(folder).filePath(QStringLiteral("korvane_sound")),
-          QDir(folder).filePath(QStringLiteral("../lib/korvane/korvane_sound"))}) {
+    // Beside the program in the build folder; in its library folder once installed.
+    const QDir installed(QDir(folder).filePath(QStringLiteral(KORVANE_SOUND_MODULE_FROM_PROGRAM)));
+    for (const QString& candidate : {QDir(folder).filePath(QStringLiteral("korvane_sound")),
+                                     installed.filePath(QStringLiteral("korvane_sound"))}) {
         QLibrary library(candidate);
         if (!library.load())
             continue;

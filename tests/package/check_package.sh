@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Checks the Debian package made by scripts/package.sh:
+#   lintian finds no error (its warnings are shown),
+#   the AppStream file and the desktop entry inside it validate,
+#   it holds exactly the files of contents.txt, with their modes and owners,
+#   the program and the sound module are stripped, and it depends on a
+#   Chinese font and Qt's Chinese texts beside the libraries it links.
+# Usage: check_package.sh PACKAGE.deb
+set -euo pipefail
+deb=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() {
+  echo "check_package: $*" >&2
+  failed=1
+}
+
+# Errors fail; warnings and notes are printed for whoever reads the log.
+if ! lintian --fail-on error "$deb" >"$work/lintian" 2>&1; then
+  cat "$work/lintian" >&2
+  fail "lintian reports errors"
+else
+  grep -v 'running with root privileges' "$work/lintian" || true
+fi
+
+dpkg-deb -x "$deb" "$work/root"
+metainfo=("$work"/root/usr/share/metainfo/*.metainfo.xml)
+if [ ! -f "${metainfo[0]}" ]; then
+  fail "no AppStream file in /usr/share/metainfo"
+elif ! appstreamcli validate --no-net "${metainfo[0]}" >"$work/appstream" 2>&1; then
+  cat "$work/appstream" >&2
+  fail "the AppStream file does not validate"
+fi
+if ! desktop-file-validate "$work/root/usr/share/applications/korvane.desktop"; then
+  fail "the desktop entry does not validate"
+fi
+
+# mode, owner and path of every entry; sizes and dates change with each build
+dpkg-deb -c "$deb" | awk '{print $1, $2, $6}' >"$work/contents"
+if ! diff -u "$here/contents.txt" "$work/contents" >"$work/contents.diff"; then
+  cat "$work/contents.diff" >&2
+  fail "the package's files differ from tests/package/contents.txt (- expected, + found)"
+fi
+
+for binary in usr/bin/korvane usr/lib/x86_64-linux-gnu/korvane/korvane_sound.so; do
+  [ -f "$work/root/$binary" ] || continue
+  case $(file -b "$work/root/$binary") in
+    *", stripped"*) ;;
+    *) fail "/$binary is not stripped" ;;
+  esac
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in fonts-wqy-microhei qt6-translations-l10n libqt6widgets6 libqt6multimedia6; do
+  case ", $depends" in
+    *[\ \|]"$needed"[\ ,]* | *[\ \|]"$needed") ;;
+    *) fail "Depends lacks $needed: $depends" ;;
+  esac
+done
+
+[ "$failed" -eq 0 ] && echo "check_package: $(basename "$deb") ok"
+exit "$failed"
