@@ -14,24 +14,27 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QWidget>
+#include <cerrno>
 
 namespace korvane {
 
 namespace {
 
-bool writeAtomically(const QString& path, const QByteArray& bytes) {
+using Failure = std::optional<platform::WriteFailure>;
+
+Failure writeAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return platform::WriteFailure::of(file);
     // An unfinished QSaveFile is thrown away, never put in place of the file.
     if (file.write(bytes) != bytes.size())
-        return false;
+        return platform::WriteFailure::of(file);
     // Flushed here, not by commit(): Qt 6.4's commit() misses an error of the
     // final flush (a full disk, a file size limit) and would put the cut-off
     // file in place of the old one.
-    if (!file.flush())
-        return false;
-    return file.commit();
+    if (!file.flush() || !file.commit())
+        return platform::WriteFailure::of(file);
+    return std::nullopt;
 }
 
 // The workbook library writes only to a file name. It writes a draft, which
@@ -39,19 +42,22 @@ bool writeAtomically(const QString& path, const QByteArray& bytes) {
 // name where the system has them (Linux), reached through /proc, so that a
 // program killed while writing it leaves nothing behind; elsewhere it has a
 // name and is removed when the export ends.
-bool saveXlsx(const QString& path, const ReportGrid& grid, const std::string& sheetName) {
+Failure saveXlsx(const QString& path, const ReportGrid& grid, const std::string& sheetName) {
     QTemporaryFile draft(QDir(QDir::tempPath()).filePath(QStringLiteral("korvane-XXXXXX.xlsx")));
     if (!draft.open())
-        return false;
+        return platform::WriteFailure::of(draft);
     // Asking the file for its name would give it one.
     QString draftPath = QStringLiteral("/proc/self/fd/%1").arg(draft.handle());
     if (!QFileInfo::exists(draftPath))
         draftPath = draft.fileName();
-    if (!XlsxExport::write(QFile::encodeName(draftPath).toStdString(), grid, sheetName))
-        return false;
+    if (!XlsxExport::write(QFile::encodeName(draftPath).toStdString(), grid, sheetName)) {
+        // The library says only that it failed; errno tells why.
+        const int error = errno;
+        return platform::WriteFailure(error, QString());
+    }
     const QByteArray bytes = draft.readAll();
     if (draft.error() != QFileDevice::NoError)
-        return false;
+        return platform::WriteFailure::of(draft);
     return writeAtomically(path, bytes);
 }
 
@@ -105,13 +111,14 @@ SpreadsheetExportFlow::Target SpreadsheetExportFlow::target(const QString& path,
     return {path, chosen};
 }
 
-bool SpreadsheetExportFlow::save(const Target& target, const ReportGrid& grid,
-                                 const QString& sheetName) {
+SpreadsheetExportFlow::SaveResult SpreadsheetExportFlow::save(const Target& target,
+                                                              const ReportGrid& grid,
+                                                              const QString& sheetName) {
     const std::string name = utf8ToGbk(sheetName.toStdString());
     if (target.type == FileType::Xlsx)
-        return saveXlsx(target.path, grid, name);
+        return {saveXlsx(target.path, grid, name)};
     const std::string xml = SpreadsheetExport::xml(grid, name);
-    return writeAtomically(target.path, QByteArray(xml.data(), qsizetype(xml.size())));
+    return {writeAtomically(target.path, QByteArray(xml.data(), qsizetype(xml.size())))};
 }
 
 void SpreadsheetExportFlow::run(QWidget* window, const ReportGrid& grid) {
@@ -137,11 +144,18 @@ void SpreadsheetExportFlow::run(QWidget* window, const ReportGrid& grid) {
                                         QStringLiteral("请输入工作表名"), QStringLiteral("工作表1"))
                                   .value_or(QString());
 
-    if (save(*chosen, grid, sheetName))
-        messages.information(QStringLiteral("保存Excel文件成功!"));
+    if (const SaveResult result = save(*chosen, grid, sheetName); result.failure)
+        messages.error(QStringLiteral("信息："), failureMessage(*result.failure));
     else
-        messages.error(QStringLiteral("信息："),
-                       QStringLiteral("创建Excel文件失败!\n该文件正在使用！"));
+        messages.information(QStringLiteral("保存Excel文件成功!"));
+}
+
+QString SpreadsheetExportFlow::failureMessage(const platform::WriteFailure& failure) {
+    // A file in use keeps the words the export has always had for it.
+    const QString reason = failure.cause() == platform::WriteFailure::Cause::InUse
+                               ? QStringLiteral("该文件正在使用！")
+                               : failure.reason();
+    return QStringLiteral("创建Excel文件失败!\n") + reason;
 }
 
 } // namespace korvane

@@ -3,9 +3,11 @@
 
 #include "exportdialogs.h"
 #include "reportgrid.h"
+#include "writefailure.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -41,10 +43,20 @@ class SpreadsheetExportFlow {
     };
     static Target target(const QString& path, int filter);
 
+    // What came of a save: true when the file was saved.
+    struct SaveResult {
+        std::optional<platform::WriteFailure> failure; // why not; none when saved
+        explicit operator bool() const { return !failure; }
+    };
     // Writes the file in one piece: a file that could not be written to the
     // end (a full disk, a removed medium, no permission) is not put in place,
-    // and an earlier file of that name stays as it was. False then.
-    static bool save(const Target& target, const ReportGrid& grid, const QString& sheetName);
+    // and an earlier file of that name stays as it was.
+    [[nodiscard]] static SaveResult save(const Target& target, const ReportGrid& grid,
+                                         const QString& sheetName);
+
+    // What the user is told when `failure` stopped the export: that creating
+    // the file failed, and why.
+    static QString failureMessage(const platform::WriteFailure& failure);
 
   private:
     std::unique_ptr<ExportDialogs> ownDialogs_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "summaryfilestore.h"
 #include "summarylistfile.h"
+#include "writefailure.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,12 @@ namespace {
 SummaryFileStore::SaveResult failed(const QString& filePath, const QString& reason) {
     return {false, QStringLiteral("材料汇总单保存失败：%1\n%2")
                        .arg(QDir::toNativeSeparators(filePath), reason)};
+}
+
+// Why `file`'s last call failed: taken before anything else can change errno.
+SummaryFileStore::SaveResult failed(const QString& filePath, const QSaveFile& file) {
+    const platform::WriteFailure failure = platform::WriteFailure::of(file);
+    return failed(filePath, failure.reason());
 }
 
 } // namespace
@@ -41,20 +48,20 @@ SummaryFileStore::SaveResult SummaryFileStore::save(std::span<const SummaryItem>
     const std::string bytes = SummaryListFile::encode(rows);
     QSaveFile file(filePath_);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(filePath_, file.errorString());
+        return failed(filePath_, file);
     const auto size = static_cast<qint64>(bytes.size());
     // An unfinished QSaveFile is thrown away, never put in place of the file;
     // on Linux it has no name until it commits, so not even a killed program
     // leaves it behind.
     if (file.write(bytes.data(), size) != size)
-        return failed(filePath_, file.errorString());
+        return failed(filePath_, file);
     // Flushed here, not by commit(): Qt 6.4's commit() misses an error of the
     // final flush (a full disk, a file size limit) and puts the cut-off file
     // in place of the old one.
     if (!file.flush())
-        return failed(filePath_, file.errorString());
+        return failed(filePath_, file);
     if (!file.commit())
-        return failed(filePath_, file.errorString());
+        return failed(filePath_, file);
     return {true, {}};
 }
 

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -36,7 +37,7 @@ void PrintTo(SpreadsheetExportFlow::FileType type, std::ostream* os) {
 namespace {
 
 const QString kSaved = QStringLiteral("保存Excel文件成功!");
-const QString kFailed = QStringLiteral("创建Excel文件失败!\n该文件正在使用！");
+const QString kFailed = QStringLiteral("创建Excel文件失败!\n%1");
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -286,12 +287,14 @@ class TemporaryFilesIn {
 };
 
 // Under every fault the export leaves the earlier file as it was, no
-// temporary file anywhere, and says that it failed (unless it was killed).
+// temporary file anywhere, and says that it failed and why (unless it was
+// killed).
 class SpreadsheetExportFault
-    : public testing::TestWithParam<std::tuple<savefaults::Fault, FileType>> {};
+    : public testing::TestWithParam<std::tuple<savefaults::Case, FileType>> {};
 
-TEST_P(SpreadsheetExportFault, KeepsTheEarlierFileAndSaysSo) {
-    const auto& [fault, type] = GetParam();
+TEST_P(SpreadsheetExportFault, KeepsTheEarlierFileAndSaysWhy) {
+    const auto& [faultCase, type] = GetParam();
+    const savefaults::Fault fault = faultCase.fault;
     QTemporaryDir root;
     const TemporaryFilesIn drafts(root.filePath(QStringLiteral("tmp")));
     const QString folder = root.filePath(QStringLiteral("out"));
@@ -322,22 +325,18 @@ TEST_P(SpreadsheetExportFault, KeepsTheEarlierFileAndSaysSo) {
     if (fault == savefaults::Fault::KilledWhileWriting)
         EXPECT_TRUE(outcome.killed) << "the export ended before it could be killed";
     else
-        EXPECT_EQ(QString::fromStdString(outcome.answer), kFailed);
+        EXPECT_EQ(QString::fromStdString(outcome.answer),
+                  kFailed.arg(QString::fromUtf8(faultCase.reason)));
     // nothing else: no temporary file either, beside the file or in TMPDIR
     EXPECT_EQ(folderSnapshot(root.path()), outcome.before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SpreadsheetExportFault,
-                         testing::Combine(testing::Values(savefaults::Fault::ReadOnlyFolder,
-                                                          savefaults::Fault::FolderRemoved,
-                                                          savefaults::Fault::WriteFailsPartWay,
-                                                          savefaults::Fault::KilledWhileWriting,
-                                                          savefaults::Fault::FolderIsAFile,
-                                                          savefaults::Fault::FileIsAFolder),
+                         testing::Combine(testing::ValuesIn(savefaults::kChosenFolderCases),
                                           testing::Values(FileType::Xls, FileType::Xlsx)),
                          [](const auto& info) {
                              return rowName(
-                                 std::string(savefaults::name(std::get<0>(info.param))) +
+                                 std::string(savefaults::name(std::get<0>(info.param).fault)) +
                                      (std::get<1>(info.param) == FileType::Xls ? "_xls" : "_xlsx"),
                                  info.index);
                          });
@@ -349,11 +348,30 @@ TEST(SpreadsheetExportSave, WritesBothTypesInAChildToo) {
     for (const FileType type : {FileType::Xls, FileType::Xlsx}) {
         const QString path = root.filePath(type == FileType::Xls ? "a.xls" : "a.xlsx");
         const childprocess::Outcome outcome = childprocess::run(childprocess::noRestriction, [&] {
-            return SpreadsheetExportFlow::save({path, type}, reportsamples::threeItemReport(),
-                                               QStringLiteral("工作表1"));
+            return bool(SpreadsheetExportFlow::save({path, type}, reportsamples::threeItemReport(),
+                                                    QStringLiteral("工作表1")));
         });
         EXPECT_TRUE(outcome.result);
         EXPECT_EQ(kindOfFile(path), type == FileType::Xls ? kDefaultName : QStringLiteral("xlsx"));
+    }
+}
+
+// A failed export says why; a file in use keeps the export's own words.
+TEST(SpreadsheetExportFailureMessage, GivesTheReasonOnTheSecondLine) {
+    const struct {
+        int error;
+        const char* secondLine;
+    } cases[] = {
+        {EBUSY, "该文件正在使用！"},
+        {ETXTBSY, "该文件正在使用！"},
+        {ENOSPC, "磁盘空间不足"},
+        {EROFS, "磁盘是只读的"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.secondLine);
+        EXPECT_EQ(SpreadsheetExportFlow::failureMessage(
+                      korvane::platform::WriteFailure(c.error, qt_error_string(c.error))),
+                  kFailed.arg(QString::fromUtf8(c.secondLine)));
     }
 }
 

@@ -109,7 +109,8 @@ const LoadCase kLoadCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, SummaryStoreLoad, testing::ValuesIn(kLoadCases),
                          [](const auto& info) { return rowName(info.param.name, info.index); });
 
-// A previous file kept comes with a warning naming the file; a new one with none.
+// A previous file kept comes with a warning naming the file and why; a new one
+// with none.
 using savefaults::Result;
 using SaveFaultCase = savefaults::Case;
 
@@ -139,6 +140,10 @@ TEST_P(SummaryStoreSaveFault, KeepsTheListOrSavesItWhole) {
         EXPECT_TRUE(warning.startsWith(QStringLiteral("材料汇总单保存失败：")))
             << warning.toStdString();
         EXPECT_TRUE(warning.contains(QDir::toNativeSeparators(store.filePath())))
+            << warning.toStdString();
+        // the reason on the second line, in Chinese
+        EXPECT_TRUE(
+            warning.section(QLatin1Char('\n'), 1).startsWith(QString::fromUtf8(GetParam().reason)))
             << warning.toStdString();
     } else {
         EXPECT_EQ(outcome.answer, "S");

@@ -61,6 +61,9 @@ enum class Result {
 struct Case {
     Fault fault;
     Result result;
+    // What a save that tells the user gives as the reason (its start, where
+    // the reason names a path); empty when the file was saved or the save killed.
+    const char* reason = "";
 };
 inline void PrintTo(const Case& c, std::ostream* os) {
     *os << name(c.fault);
@@ -69,12 +72,22 @@ inline void PrintTo(const Case& c, std::ostream* os) {
 // The table of a save into the program's data folder, which it makes anew
 // when the folder is missing.
 inline const Case kDataFolderCases[] = {
-    {Fault::ReadOnlyFolder, Result::PreviousKept},
+    {Fault::ReadOnlyFolder, Result::PreviousKept, "没有写入权限"},
     {Fault::FolderRemoved, Result::NewSaved},
-    {Fault::WriteFailsPartWay, Result::PreviousKept},
+    {Fault::WriteFailsPartWay, Result::PreviousKept, "文件超过了系统允许的大小"},
     {Fault::KilledWhileWriting, Result::PreviousKept},
-    {Fault::FolderIsAFile, Result::PreviousKept},
-    {Fault::FileIsAFolder, Result::PreviousKept},
+    {Fault::FolderIsAFile, Result::PreviousKept, "无法创建文件夹："},
+    {Fault::FileIsAFolder, Result::PreviousKept, "同名的文件夹已存在"},
+};
+
+// The table of a save into a folder the user chose, which it does not make.
+inline const Case kChosenFolderCases[] = {
+    {Fault::ReadOnlyFolder, Result::PreviousKept, "没有写入权限"},
+    {Fault::FolderRemoved, Result::PreviousKept, "文件夹不存在"},
+    {Fault::WriteFailsPartWay, Result::PreviousKept, "文件超过了系统允许的大小"},
+    {Fault::KilledWhileWriting, Result::PreviousKept},
+    {Fault::FolderIsAFile, Result::PreviousKept, "文件夹不存在"},
+    {Fault::FileIsAFolder, Result::PreviousKept, "同名的文件夹已存在"},
 };
 
 // What became of a save tried under a fault.
