@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "materialsummary.h"
 #include "programicon.h"
+#include "qttranslations.h"
 #include "singleinstance.h"
 #include "visualstyle.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to korvane.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
     QApplication::setWindowIcon(korvane::programIcon());
+    // Qt's own dialogs speak Chinese like the rest of the program.
+    korvane::platform::installChineseQtTexts();
     korvane::VisualStyle::apply();
 
     korvane::ApplicationShell shell(korvane::platform::SingleInstance::defaultServerName());
