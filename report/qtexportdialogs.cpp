@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QStandardPaths>
 
 namespace korvane {
 
@@ -34,7 +35,20 @@ class SaveDialog : public QFileDialog {
     }
 };
 
+// The folder of the last file chosen, for as long as the program runs.
+QString& lastFolder() {
+    static QString folder;
+    return folder;
+}
+
 } // namespace
+
+QString QtExportDialogs::startFolder() {
+    if (!lastFolder().isEmpty() && QFileInfo(lastFolder()).isDir())
+        return lastFolder();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 std::optional<ExportDialogs::SaveChoice>
 QtExportDialogs::savePath(QWidget* parent, const QList<FileFilter>& filters) {
@@ -45,6 +59,7 @@ QtExportDialogs::savePath(QWidget* parent, const QList<FileFilter>& filters) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDirectory(startFolder());
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在："));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型："));
@@ -67,6 +82,7 @@ QtExportDialogs::savePath(QWidget* parent, const QList<FileFilter>& filters) {
     dialog.setEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    lastFolder() = QFileInfo(dialog.selectedFiles().front()).absolutePath();
     return SaveChoice{dialog.selectedFiles().front(),
                       int(std::max<qsizetype>(names.indexOf(dialog.selectedNameFilter()), 0))};
 }

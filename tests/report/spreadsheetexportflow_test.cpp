@@ -409,6 +409,86 @@ TEST(SpreadsheetExportDialog, RefusesAPathInAMissingFolder) {
     EXPECT_EQ(choice->path, root.filePath("a.xls"));
 }
 
+// Sets an environment variable for as long as it lives.
+class EnvironmentVariable {
+  public:
+    EnvironmentVariable(const char* name, const QByteArray& value)
+        : name_(name), saved_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+    ~EnvironmentVariable() {
+        if (had_)
+            qputenv(name_, saved_);
+        else
+            qunsetenv(name_);
+    }
+    EnvironmentVariable(const EnvironmentVariable&) = delete;
+    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+  private:
+    const char* name_;
+    QByteArray saved_;
+    bool had_;
+};
+
+// Works in `folder` for as long as it lives, as a program started there.
+class WorkingFolder {
+  public:
+    explicit WorkingFolder(const QString& folder) : saved_(QDir::currentPath()) {
+        QDir::setCurrent(folder);
+    }
+    ~WorkingFolder() { QDir::setCurrent(saved_); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+  private:
+    QString saved_;
+};
+
+// The folder the save dialog shows once open (as text, so that a failure
+// shows it); the dialog then takes `file` (when given) or is cancelled.
+std::string folderShownThenChoose(const QString& file) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        shown = dialog->directory().absolutePath();
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (name != nullptr && !file.isEmpty()) {
+            name->setText(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    korvane::QtExportDialogs dialogs;
+    const auto choice = dialogs.savePath(nullptr, {{QStringLiteral("表格文件(*.xls)"), "xls"}});
+    EXPECT_EQ(choice.has_value(), !file.isEmpty());
+    return shown.toStdString();
+}
+
+// The save dialog opens in the documents folder, not in the folder the program
+// was started from, and later in the folder of the last export of this run.
+TEST(SpreadsheetExportDialog, OpensInTheDocumentsThenInTheLastExportsFolder) {
+    QTemporaryDir home;
+    const EnvironmentVariable homeVariable("HOME", QFile::encodeName(home.path()));
+    // no user-dirs.dirs there: the documents folder is ~/Documents
+    const EnvironmentVariable config("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    for (const char* folder : {"Documents", "started-here", "exports"})
+        ASSERT_TRUE(QDir(home.path()).mkpath(folder));
+    const WorkingFolder startedIn(home.filePath("started-here"));
+    RecordingMessageBoxes messages;
+
+    EXPECT_EQ(folderShownThenChoose(home.filePath("exports/a.xls")),
+              home.filePath("Documents").toStdString());
+    EXPECT_EQ(folderShownThenChoose(QString()), home.filePath("exports").toStdString());
+    // a folder removed since is not shown
+    QDir(home.filePath("exports")).removeRecursively();
+    EXPECT_EQ(folderShownThenChoose(QString()), home.filePath("Documents").toStdString());
+    EXPECT_TRUE(messages.messages().isEmpty());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
