@@ -15,8 +15,9 @@ run_packages=(
   libxlsxwriter-dev
   fonts-wqy-microhei
 )
-# Making the package: dpkg-shlibdeps and file for CPack's Debian generator.
-package_packages=(dpkg-dev file)
+# Making the package: dpkg-shlibdeps, file and strip (binutils) for CPack's
+# Debian generator.
+package_packages=(dpkg-dev file binutils)
 # Tests, benchmarks, fuzzing, the end-to-end checks and the package's checks;
 # the tools that make the sounds and pictures.
 test_packages=(

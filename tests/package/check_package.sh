@@ -3,6 +3,7 @@
 #   lintian finds no error (its warnings are shown),
 #   the AppStream file and the desktop entry inside it validate,
 #   it holds exactly the files of contents.txt, with their modes and owners,
+#   the program looks for its sound module where the package puts it,
 #   the program and the sound module are stripped, and it depends on a
 #   Chinese font and Qt's Chinese texts beside the libraries it links.
 # Usage: check_package.sh PACKAGE.deb
@@ -52,6 +53,18 @@ for binary in usr/bin/korvane usr/lib/x86_64-linux-gnu/korvane/korvane_sound.so;
     *) fail "/$binary is not stripped" ;;
   esac
 done
+
+# The program looks for its sound module relative to its own folder: that
+# path (a UTF-16 literal in the program) must lead to the module installed.
+module=$(cd "$work/root" && find usr/lib -name korvane_sound.so | head -n 1)
+if [ -z "$module" ]; then
+  fail "no sound module in the package"
+else
+  relative=$(realpath -m --relative-to="$work/root/usr/bin" "$work/root/$(dirname "$module")")
+  if ! strings -el "$work/root/usr/bin/korvane" | grep -qxF "$relative"; then
+    fail "the program does not look for its sound module in /$(dirname "$module") ($relative)"
+  fi
+fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-wqy-microhei qt6-translations-l10n libqt6widgets6 libqt6multimedia6; do
