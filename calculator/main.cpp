@@ -4,7 +4,6 @@
 #include "display.h"
 #include "mainwindow.h"
 #include "materialsummary.h"
-#include "programicon.h"
 #include "singleinstance.h"
 #include "visualstyle.h"
 
@@ -22,7 +21,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("korvane"));
     // Lets the desktop match the windows to korvane.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
-    QApplication::setWindowIcon(korvane::programIcon());
     korvane::VisualStyle::apply();
 
     korvane::ApplicationShell shell(korvane::platform::SingleInstance::defaultServerName());

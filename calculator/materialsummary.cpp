@@ -7,7 +7,8 @@
 #include "linetemplate.h"
 #include "mainwindow.h"
 #include "messageboxes.h"
-#include "reportwindow.h"
+#include "reportmodule.h"
+#include "staysontop.h"
 #include "summaryfilestore.h"
 #include "summarylist.h"
 #include "summarypanel.h"
@@ -147,19 +148,27 @@ void MaterialSummary::toggleReport() {
     std::vector<std::string> titles;
     for (int c = 0; c < list->columnCount(); ++c)
         titles.push_back(toGbk(list->horizontalHeaderItem(c)->text()));
+    const ReportModule::CreateWindow create = ReportModule::createWindow();
+    if (create == nullptr) {
+        platform::MessageBoxes::current().error(
+            QStringLiteral("错误"),
+            QStringLiteral("无法打开材料重量汇总：程序的报表模块 korvane_report "
+                           "缺失或已损坏，请重新安装本程序。"));
+        return;
+    }
     // No owner: the report is a window of its own beside the main window.
-    report_ = new ReportWindow(panel_->rows(), titles);
+    report_ = create(panel_->rows(), titles);
     dockReport();
     report_->show();
 }
 
-ReportWindow* MaterialSummary::reportWindow() const {
+QWidget* MaterialSummary::reportWindow() const {
     return report_;
 }
 
 void MaterialSummary::dockReport() {
     static constexpr QPoint kOffset(595, 100);
-    if (report_ == nullptr || report_->staysOnTop())
+    if (report_ == nullptr || platform::staysOnTop(report_))
         return;
     report_->move(window_->frameGeometry().topLeft() + kOffset);
 }
