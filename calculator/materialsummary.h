@@ -56,6 +56,12 @@ class MaterialSummary : public QObject {
     void dockReport();
 
   private:
+    // The list's controls are built when first needed; until then the lines
+    // read at start-up wait here.
+    SummaryPanel* panel() const;
+    void panelBuilt(SummaryPanel* panel);
+    std::vector<SummaryItem> rows() const;
+
     std::string fieldText(std::string_view name) const;
     std::string tableCell(int column) const;
     // A summary-line pattern filled from the shown page (GBK).
@@ -63,8 +69,8 @@ class MaterialSummary : public QObject {
 
     MainWindow* window_;
     CalculatorPages* pages_;
-    SummaryPanel* panel_;
     QPointer<QWidget> report_;
+    std::vector<SummaryItem> waiting_;
     // The lines as the file holds them since the last load or save.
     std::vector<SummaryItem> kept_;
 };
