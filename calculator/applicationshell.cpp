@@ -39,13 +39,8 @@ void ApplicationShell::attach(MainWindow* window) {
     connect(instance_, &platform::SingleInstance::showRequested, window,
             &MainWindow::showStoredWindow);
 
-    const QIcon icon = programIcon();
-    window->setWindowIcon(icon);
-    tray_ = new platform::TrayIcon(icon, QString::fromUtf8(kTrayTip),
-                                   window->mainMenu()->trayMenu(), this);
-    tray_->set();
-    connect(tray_, &platform::TrayIcon::leftClicked, window, &MainWindow::showStoredWindow);
-    connect(window, &MainWindow::hiddenByCloseBox, tray_, &platform::TrayIcon::set);
+    // No part of the first frame: reading the pictures waits until it is painted.
+    window->installEventFilter(this);
 
     hotKeys_ = new platform::GlobalHotKeys(this);
     showKeyId_ = hotKeys_->registerKey(Qt::Key_F1);
@@ -66,6 +61,29 @@ void ApplicationShell::attach(MainWindow* window) {
     });
     connect(window, &MainWindow::aboutRequested, this, &ApplicationShell::openAbout);
     connect(window, &MainWindow::moved, this, &ApplicationShell::dockAbout);
+}
+
+bool ApplicationShell::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && (event->type() == QEvent::Paint || event->type() == QEvent::Hide)) {
+        window_->removeEventFilter(this);
+        // Once the frame being painted is on the screen.
+        QTimer::singleShot(0, this, &ApplicationShell::showIcons);
+    }
+    return false;
+}
+
+void ApplicationShell::showIcons() {
+    if (tray_ != nullptr || window_ == nullptr)
+        return;
+    const QIcon icon = programIcon();
+    // Also for the report and About windows, opened later.
+    QApplication::setWindowIcon(icon);
+    window_->setWindowIcon(icon);
+    tray_ = new platform::TrayIcon(icon, QString::fromUtf8(kTrayTip),
+                                   window_->mainMenu()->trayMenu(), this);
+    tray_->set();
+    connect(tray_, &platform::TrayIcon::leftClicked, window_, &MainWindow::showStoredWindow);
+    connect(window_, &MainWindow::hiddenByCloseBox, tray_, &platform::TrayIcon::set);
 }
 
 void ApplicationShell::onHotKey(int id) {

@@ -4,7 +4,6 @@
 #include "display.h"
 #include "mainwindow.h"
 #include "materialsummary.h"
-#include "programicon.h"
 #include "qttranslations.h"
 #include "singleinstance.h"
 #include "visualstyle.h"
@@ -23,7 +22,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("korvane"));
     // Lets the desktop match the windows to korvane.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
-    QApplication::setWindowIcon(korvane::programIcon());
     // Qt's own dialogs speak Chinese like the rest of the program.
     korvane::platform::installChineseQtTexts();
     korvane::VisualStyle::apply();

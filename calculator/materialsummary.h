@@ -14,7 +14,6 @@ namespace korvane {
 
 class CalculatorPages;
 class MainWindow;
-class ReportWindow;
 class SummaryPanel;
 
 // Joins the calculator pages to the material summary: the line a page adds
@@ -52,11 +51,17 @@ class MaterialSummary : public QObject {
     // "导出打印": the first press creates the report window from the list as
     // it is now; later presses show or hide it until it is closed.
     void toggleReport();
-    ReportWindow* reportWindow() const;
+    QWidget* reportWindow() const;
     // Places the report window beside the main window, unless it stays on top.
     void dockReport();
 
   private:
+    // The list's controls are built when first needed; until then the lines
+    // read at start-up wait here.
+    SummaryPanel* panel() const;
+    void panelBuilt(SummaryPanel* panel);
+    std::vector<SummaryItem> rows() const;
+
     std::string fieldText(std::string_view name) const;
     std::string tableCell(int column) const;
     // A summary-line pattern filled from the shown page (GBK).
@@ -64,8 +69,8 @@ class MaterialSummary : public QObject {
 
     MainWindow* window_;
     CalculatorPages* pages_;
-    SummaryPanel* panel_;
-    QPointer<ReportWindow> report_;
+    QPointer<QWidget> report_;
+    std::vector<SummaryItem> waiting_;
     // The lines as the file holds them since the last load or save.
     std::vector<SummaryItem> kept_;
 };

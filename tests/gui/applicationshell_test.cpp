@@ -405,6 +405,20 @@ class ApplicationShellTest : public QObject {
                                                        steps.contains(QStringLiteral("delete")));
     }
 
+    // The icons wait for the first frame, then the window and the tray have one.
+    void iconsFollowTheFirstFrame() {
+        QTemporaryDir folder;
+        ApplicationShell shell(folder.filePath(QStringLiteral("instance")));
+        MainWindow window;
+        shell.attach(&window);
+        QVERIFY(shell.trayIcon() == nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(shell.trayIcon() != nullptr);
+        QCOMPARE(window.windowIcon().availableSizes(),
+                 (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
+    }
+
     void closeBoxKeepsTheProgramRunning() {
         QTemporaryDir folder;
         ApplicationShell shell(folder.filePath(QStringLiteral("instance")));

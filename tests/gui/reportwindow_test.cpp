@@ -272,7 +272,7 @@ class ReportWindowTest : public QObject {
         auto* reportButton = main.window.findChild<QPushButton*>(QStringLiteral("按钮3材料汇总"));
 
         QTest::mouseClick(reportButton, Qt::LeftButton);
-        QPointer<ReportWindow> report = summary->reportWindow();
+        QPointer<ReportWindow> report = qobject_cast<ReportWindow*>(summary->reportWindow());
         QVERIFY(report != nullptr);
         QCOMPARE(report->windowTitle(), QStringLiteral("材料重量汇总"));
         QVERIFY(report->isVisible());
@@ -304,7 +304,7 @@ class ReportWindowTest : public QObject {
         QTRY_VERIFY(report.isNull());
         QTest::mouseClick(reportButton, Qt::LeftButton);
         QVERIFY(summary->reportWindow() != nullptr);
-        QCOMPARE(summary->reportWindow()->grid().rowCount(), 8);
+        QCOMPARE(qobject_cast<ReportWindow*>(summary->reportWindow())->grid().rowCount(), 8);
     }
 };
 
