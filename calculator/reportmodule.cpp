@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "reportmodule.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "programmodule.h"
 
 namespace korvane::ReportModule {
 
@@ -11,19 +9,8 @@ namespace {
 CreateWindow provided = nullptr;
 
 CreateWindow load() {
-    const QDir folder(QCoreApplication::applicationDirPath());
-    for (const QString& candidate :
-         {folder.filePath(QStringLiteral("korvane_report")),
-          folder.filePath(QStringLiteral("../lib/korvane/korvane_report"))}) {
-        // Left loaded: the windows it makes live on after this returns.
-        QLibrary library(candidate);
-        if (!library.load())
-            continue;
-        if (auto create =
-                reinterpret_cast<CreateWindow>(library.resolve("korvaneCreateReportWindow")))
-            return create;
-    }
-    return nullptr;
+    return reinterpret_cast<CreateWindow>(platform::ProgramModule::resolve(
+        QStringLiteral("korvane_report"), "korvaneCreateReportWindow"));
 }
 } // namespace
 

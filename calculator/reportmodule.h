@@ -21,7 +21,8 @@ using CreateWindow = QWidget* (*)(std::span<const SummaryItem> lines,
                                   std::span<const std::string> columnTitles);
 
 // The module's maker of report windows, from beside the program (or the
-// installed lib/korvane), loaded on the first call; nullptr when it cannot be loaded.
+// program's installed library folder), loaded on the first call; nullptr when
+// it cannot be loaded.
 CreateWindow createWindow();
 // Makes report windows with `create` instead of loading the module: for a
 // program that has the report linked in.

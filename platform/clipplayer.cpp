@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "clipplayer.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "programmodule.h"
 
 namespace korvane::platform {
 
@@ -11,19 +9,9 @@ namespace {
 using CreateEngine = QObject* (*)(QObject*);
 
 QObject* loadEngine(QObject* parent) {
-    const QString folder = QCoreApplication::applicationDirPath();
-    // Beside the program in the build folder; in its library folder once installed.
-    const QDir installed(QDir(folder).filePath(QStringLiteral(KORVANE_SOUND_MODULE_FROM_PROGRAM)));
-    for (const QString& candidate : {QDir(folder).filePath(QStringLiteral("korvane_sound")),
-                                     installed.filePath(QStringLiteral("korvane_sound"))}) {
-        QLibrary library(candidate);
-        if (!library.load())
-            continue;
-        auto create = reinterpret_cast<CreateEngine>(library.resolve("korvaneCreateSoundEngine"));
-        if (create != nullptr)
-            return create(parent);
-    }
-    return nullptr;
+    auto create = reinterpret_cast<CreateEngine>(
+        ProgramModule::resolve(QStringLiteral("korvane_sound"), "korvaneCreateSoundEngine"));
+    return create != nullptr ? create(parent) : nullptr;
 }
 } // namespace
 

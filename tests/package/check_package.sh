@@ -3,9 +3,10 @@
 #   lintian finds no error (its warnings are shown),
 #   the AppStream file and the desktop entry inside it validate,
 #   it holds exactly the files of contents.txt, with their modes and owners,
-#   the program looks for its sound module where the package puts it,
-#   the program and the sound module are stripped, and it depends on a
-#   Chinese font and Qt's Chinese texts beside the libraries it links.
+#   the program looks for its modules (sound, report window) where the
+#   package puts them, the program and its modules are stripped, and it
+#   depends on a Chinese font and Qt's Chinese texts beside the libraries
+#   it links.
 # Usage: check_package.sh PACKAGE.deb
 set -euo pipefail
 deb=$(realpath "$1")
@@ -46,28 +47,29 @@ if ! diff -u "$here/contents.txt" "$work/contents" >"$work/contents.diff"; then
   fail "the package's files differ from tests/package/contents.txt (- expected, + found)"
 fi
 
-for binary in usr/bin/korvane usr/lib/x86_64-linux-gnu/korvane/korvane_sound.so; do
-  [ -f "$work/root/$binary" ] || continue
+# The program looks for its modules relative to its own folder: that path (a
+# UTF-16 literal in the program) must lead to the modules installed.
+modules=$(cd "$work/root" && find usr/lib -name 'korvane_*.so' | sort)
+for module in korvane_sound.so korvane_report.so; do
+  printf '%s\n' "$modules" | grep -q "/$module\$" || fail "no $module in the package"
+done
+for folder in $(printf '%s\n' "$modules" | xargs -r -n 1 dirname | sort -u); do
+  relative=$(realpath -m --relative-to="$work/root/usr/bin" "$work/root/$folder")
+  if ! strings -el "$work/root/usr/bin/korvane" | grep -qxF "$relative"; then
+    fail "the program does not look for its modules in /$folder ($relative)"
+  fi
+done
+
+for binary in usr/bin/korvane $modules; do
   case $(file -b "$work/root/$binary") in
     *", stripped"*) ;;
     *) fail "/$binary is not stripped" ;;
   esac
 done
 
-# The program looks for its sound module relative to its own folder: that
-# path (a UTF-16 literal in the program) must lead to the module installed.
-module=$(cd "$work/root" && find usr/lib -name korvane_sound.so | head -n 1)
-if [ -z "$module" ]; then
-  fail "no sound module in the package"
-else
-  relative=$(realpath -m --relative-to="$work/root/usr/bin" "$work/root/$(dirname "$module")")
-  if ! strings -el "$work/root/usr/bin/korvane" | grep -qxF "$relative"; then
-    fail "the program does not look for its sound module in /$(dirname "$module") ($relative)"
-  fi
-fi
-
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in fonts-wqy-microhei qt6-translations-l10n libqt6widgets6 libqt6multimedia6; do
+for needed in fonts-wqy-microhei qt6-translations-l10n libqt6widgets6 libqt6multimedia6 \
+  libqt6printsupport6 libxlsxwriter4; do
   case ", $depends" in
     *[\ \|]"$needed"[\ ,]* | *[\ \|]"$needed") ;;
     *) fail "Depends lacks $needed: $depends" ;;
