@@ -17,16 +17,24 @@ struct KnownError {
     Cause cause;
 };
 
+// One error a line (clang-format would pack them in columns).
+// clang-format off
 constexpr KnownError kKnownErrors[] = {
-    {EACCES, Cause::NoPermission},   {EPERM, Cause::NoPermission},
-    {EROFS, Cause::ReadOnlyDisk},    {ENOSPC, Cause::DiskFull},
+    {EACCES, Cause::NoPermission},
+    {EPERM, Cause::NoPermission},
+    {EROFS, Cause::ReadOnlyDisk},
+    {ENOSPC, Cause::DiskFull},
 #ifdef EDQUOT
     {EDQUOT, Cause::DiskFull}, // the user's quota is used up
 #endif
-    {EFBIG, Cause::FileTooLarge},    {ENOENT, Cause::FolderMissing},
-    {ENOTDIR, Cause::FolderMissing}, {EISDIR, Cause::FolderInTheWay},
-    {ETXTBSY, Cause::InUse},         {EBUSY, Cause::InUse},
+    {EFBIG, Cause::FileTooLarge},
+    {ENOENT, Cause::FolderMissing},
+    {ENOTDIR, Cause::FolderMissing},
+    {EISDIR, Cause::FolderInTheWay},
+    {ETXTBSY, Cause::InUse},
+    {EBUSY, Cause::InUse},
 };
+// clang-format on
 
 // Qt keeps the system's words for the error it met, not its number, and may
 // make further calls before it returns (QSaveFile::commit() removes its draft
