@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils trayer
   espeak-ng sox
   librsvg2-bin qrencode zbar-tools desktop-file-utils
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 nogui_packages=(libreoffice-calc-nogui)
 

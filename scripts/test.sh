@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds and runs every test (headless) in one ctest run,
 # then every fuzz target over its corpus, then the Qt-free libraries' tests
-# once more under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+# once more under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
+# and, built for Windows, under wine (build-windows/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -10,3 +11,5 @@ ctest --test-dir build --output-on-failure --parallel 2
 # Every fuzz target over its corpus (clang build in build-fuzz/); a crash fails.
 bash scripts/fuzz.sh --corpus
 bash scripts/sanitize.sh
+# The Qt-free libraries built for Windows (mingw-w64) and tested under wine.
+bash scripts/windows-tests.sh

@@ -19,8 +19,9 @@ fi
 
 mkdir -p "$build/wine"
 export WINEPREFIX="$root/$build/wine" WINEARCH=win64 WINEDEBUG=-all
-# No Mono or Gecko: console programs need neither, and wine would ask for them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko: console programs need neither, and wine would ask for
+# them. No menu builder: it would put menu entries into the user's home.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # The wine server of this prefix stays up for the whole run (each test starts
 # a program of its own) and is stopped, with anything left in the prefix, on
