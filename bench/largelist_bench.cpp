@@ -43,6 +43,7 @@ class QuietMessageBoxes : public platform::MessageBoxes {
   public:
     void information(const QString&) override {}
     bool question(const QString&) override { return true; }
+    Choice questionWithCancel(const QString&) override { return Choice::Yes; }
     void warning(const QString&) override {}
     void plain(const QString&) override {}
     void error(const QString&, const QString&) override {}

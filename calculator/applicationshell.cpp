@@ -2,14 +2,17 @@
 #include "applicationshell.h"
 
 #include "aboutwindow.h"
+#include "calculatorpages.h"
 #include "globalhotkeys.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
+#include "materialsummary.h"
+#include "programicon.h"
 #include "singleinstance.h"
-#include "svgpicture.h"
 #include "trayicon.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QTimer>
 
 namespace korvane {
@@ -36,13 +39,8 @@ void ApplicationShell::attach(MainWindow* window) {
     connect(instance_, &platform::SingleInstance::showRequested, window,
             &MainWindow::showStoredWindow);
 
-    const QIcon icon = SvgPicture::icon(QStringLiteral(":/pictures/korvane.svg"));
-    window->setWindowIcon(icon);
-    tray_ = new platform::TrayIcon(icon, QString::fromUtf8(kTrayTip),
-                                   window->mainMenu()->trayMenu(), this);
-    tray_->set();
-    connect(tray_, &platform::TrayIcon::leftClicked, window, &MainWindow::showStoredWindow);
-    connect(window, &MainWindow::hiddenByCloseBox, tray_, &platform::TrayIcon::set);
+    // No part of the first frame: reading the pictures waits until it is painted.
+    window->installEventFilter(this);
 
     hotKeys_ = new platform::GlobalHotKeys(this);
     showKeyId_ = hotKeys_->registerKey(Qt::Key_F1);
@@ -50,8 +48,42 @@ void ApplicationShell::attach(MainWindow* window) {
     connect(hotKeys_, &platform::GlobalHotKeys::activated, this, &ApplicationShell::onHotKey);
 
     connect(window, &MainWindow::exitRequested, this, &ApplicationShell::exit);
+    // Logging out or shutting down asks the same question about the summary
+    // list, where the session manager lets the program ask; where it does
+    // not, the program ends as it is.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (window_ == nullptr || !manager.allowsInteraction())
+            return;
+        const bool mayEnd = window_->pages()->materialSummary()->confirmEnd();
+        manager.release();
+        if (!mayEnd)
+            manager.cancel();
+    });
     connect(window, &MainWindow::aboutRequested, this, &ApplicationShell::openAbout);
     connect(window, &MainWindow::moved, this, &ApplicationShell::dockAbout);
+}
+
+bool ApplicationShell::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && (event->type() == QEvent::Paint || event->type() == QEvent::Hide)) {
+        window_->removeEventFilter(this);
+        // Once the frame being painted is on the screen.
+        QTimer::singleShot(0, this, &ApplicationShell::showIcons);
+    }
+    return false;
+}
+
+void ApplicationShell::showIcons() {
+    if (tray_ != nullptr || window_ == nullptr)
+        return;
+    const QIcon icon = programIcon();
+    // Also for the report and About windows, opened later.
+    QApplication::setWindowIcon(icon);
+    window_->setWindowIcon(icon);
+    tray_ = new platform::TrayIcon(icon, QString::fromUtf8(kTrayTip),
+                                   window_->mainMenu()->trayMenu(), this);
+    tray_->set();
+    connect(tray_, &platform::TrayIcon::leftClicked, window_, &MainWindow::showStoredWindow);
+    connect(window_, &MainWindow::hiddenByCloseBox, tray_, &platform::TrayIcon::set);
 }
 
 void ApplicationShell::onHotKey(int id) {
@@ -64,6 +96,8 @@ void ApplicationShell::onHotKey(int id) {
 }
 
 void ApplicationShell::exit() {
+    if (window_ != nullptr && !window_->pages()->materialSummary()->confirmEnd())
+        return;
     // Posted, so that the handler that asked for it finishes first.
     QTimer::singleShot(0, qApp, [this] {
         if (tray_ != nullptr)

@@ -31,12 +31,15 @@ class ApplicationShell : public QObject {
     // running instance and listens for later starts at once, before its window
     // is built, so that simultaneous starts wait on each other only briefly.
     bool handOverToRunningInstance();
-    // Runs `window`: shows it on later starts, adds the tray icon and takes the
-    // hot keys.
+    // Runs `window`: shows it on later starts, adds the tray icon once the
+    // window's first frame is painted, and takes the hot keys.
     void attach(MainWindow* window);
-    // Ends the program with exit code 0 once the current event is handled.
+    // "退出" and "退出软件": a modified summary list asks first whether to
+    // save it; unless that is cancelled or the save fails, the program ends
+    // with exit code 0 once the current event is handled.
     void exit();
 
+    // Null until the window's first frame is painted.
     platform::TrayIcon* trayIcon() const { return tray_; }
     int showHotKeyId() const { return showKeyId_; }
     int hideHotKeyId() const { return hideKeyId_; }
@@ -44,7 +47,12 @@ class ApplicationShell : public QObject {
     // The open About window, or null.
     AboutWindow* aboutWindow() const { return about_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // The icon of the windows and the tray.
+    void showIcons();
     void onHotKey(int id);
     void openAbout();
     void dockAbout();

@@ -5,7 +5,6 @@
 #include "mainwindow.h"
 #include "materialsummary.h"
 #include "singleinstance.h"
-#include "svgpicture.h"
 #include "visualstyle.h"
 
 #include <QApplication>
@@ -22,8 +21,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("korvane"));
     // Lets the desktop match the windows to korvane.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
-    QApplication::setWindowIcon(
-        korvane::SvgPicture::icon(QStringLiteral(":/pictures/korvane.svg")));
     korvane::VisualStyle::apply();
 
     korvane::ApplicationShell shell(korvane::platform::SingleInstance::defaultServerName());

@@ -145,7 +145,19 @@ void MainWindow::buildBottomBar(QWidget* client) {
     quickAdd_->installEventFilter(this);
 
     summaryPanel_ = place(new QGroupBox(client), "分组框2", WindowLayout::kSummaryPanel);
-    summary_ = new SummaryPanel(summaryPanel_);
+}
+
+SummaryPanel* MainWindow::summary() {
+    if (summary_ == nullptr) {
+        // Controls made inside a box already on screen would stay hidden; the
+        // box shown again shows them with it.
+        const bool shown = summaryPanel_->isVisible();
+        summaryPanel_->hide();
+        summary_ = new SummaryPanel(summaryPanel_);
+        summaryPanel_->setVisible(shown);
+        emit summaryBuilt(summary_);
+    }
+    return summary_;
 }
 
 void MainWindow::connectMenu() {
@@ -332,7 +344,7 @@ void MainWindow::setCopyFunction(bool on) {
 
 void MainWindow::toggleSummaryPanel() {
     quickAdd_->show();
-    summary_->recomputeTotal();
+    summary()->recomputeTotal();
     panelOpen_ = !panelOpen_;
     applyClientHeight();
     panelButton_->setText(panelOpen_ ? QStringLiteral("关闭材料汇总")

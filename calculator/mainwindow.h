@@ -75,8 +75,12 @@ class MainWindow : public QMainWindow {
 
     // Summary panel: the window grows from its closed to its open height.
     QGroupBox* summaryPanel() const { return summaryPanel_; }
-    // The material summary list and its controls inside the panel.
-    SummaryPanel* summary() const { return summary_; }
+    // The material summary list and its controls inside the panel, built on
+    // first use: the panel is closed at start-up, and its list is no part of
+    // the first frame.
+    SummaryPanel* summary();
+    // Null until summary() has built it.
+    SummaryPanel* builtSummary() const { return summary_; }
     bool summaryPanelOpen() const { return panelOpen_; }
     void toggleSummaryPanel();
     // The design height of the window frame: 336 closed, 620 open.
@@ -96,6 +100,8 @@ class MainWindow : public QMainWindow {
     void platePageShown();
     // The summary panel was opened or closed; the summary total is to be worked out again.
     void summaryPanelToggled(bool open);
+    // summary() has just built the list and its controls.
+    void summaryBuilt(SummaryPanel* panel);
     void exitRequested();
     void aboutRequested();
     // The close box was used: the window is hidden, the program keeps running.

@@ -7,7 +7,8 @@
 #include "linetemplate.h"
 #include "mainwindow.h"
 #include "messageboxes.h"
-#include "reportwindow.h"
+#include "reportmodule.h"
+#include "staysontop.h"
 #include "summaryfilestore.h"
 #include "summarylist.h"
 #include "summarypanel.h"
@@ -15,20 +16,39 @@
 
 #include <QLineEdit>
 #include <QTableWidget>
+#include <utility>
 
 namespace korvane {
 
 MaterialSummary::MaterialSummary(MainWindow* window, CalculatorPages* pages)
-    : QObject(window), window_(window), pages_(pages), panel_(window->summary()) {
-    connect(panel_, &SummaryPanel::addRequested, this, &MaterialSummary::addSummaryLine);
-    connect(panel_, &SummaryPanel::saveRequested, this, &MaterialSummary::save);
-    connect(panel_, &SummaryPanel::reportRequested, this, &MaterialSummary::toggleReport);
+    : QObject(window), window_(window), pages_(pages) {
+    if (SummaryPanel* built = window_->builtSummary())
+        panelBuilt(built);
+    else
+        connect(window_, &MainWindow::summaryBuilt, this, &MaterialSummary::panelBuilt);
     connect(window_, &MainWindow::quickAddFocused, this, &MaterialSummary::quickAdd);
     connect(window_, &MainWindow::moved, this, &MaterialSummary::dockReport);
 }
 
 MaterialSummary::~MaterialSummary() {
     delete report_;
+}
+
+SummaryPanel* MaterialSummary::panel() const {
+    return window_->summary();
+}
+
+void MaterialSummary::panelBuilt(SummaryPanel* panel) {
+    connect(panel, &SummaryPanel::addRequested, this, &MaterialSummary::addSummaryLine);
+    connect(panel, &SummaryPanel::saveRequested, this, &MaterialSummary::save);
+    connect(panel, &SummaryPanel::reportRequested, this, &MaterialSummary::toggleReport);
+    if (!waiting_.empty())
+        panel->setRows(std::exchange(waiting_, {}));
+}
+
+std::vector<SummaryItem> MaterialSummary::rows() const {
+    const SummaryPanel* built = window_->builtSummary();
+    return built ? built->rows() : waiting_;
 }
 
 std::string MaterialSummary::fieldText(std::string_view name) const {
@@ -73,12 +93,12 @@ void MaterialSummary::addSummaryLine() {
         if (!window_->pageInputsComplete()) {
             window_->focusPageField();
         } else if (std::optional<SummaryItem> line = pageLine()) {
-            panel_->appendLine(*line);
+            panel()->appendLine(*line);
             return;
         }
     }
     // The total is worked out again even when nothing was added.
-    panel_->recomputeTotal();
+    panel()->recomputeTotal();
 }
 
 void MaterialSummary::quickAdd() {
@@ -101,13 +121,45 @@ void MaterialSummary::quickAdd() {
 }
 
 void MaterialSummary::load() {
-    panel_->setRows(SummaryFileStore().load());
+    std::vector<SummaryItem> lines = SummaryFileStore().load();
+    kept_ = lines;
+    if (SummaryPanel* built = window_->builtSummary())
+        built->setRows(lines);
+    else
+        waiting_ = std::move(lines);
 }
 
-void MaterialSummary::save() {
-    const SummaryFileStore::SaveResult result = SummaryFileStore().save(panel_->rows());
-    if (!result.saved)
+bool MaterialSummary::save() {
+    std::vector<SummaryItem> rows = this->rows();
+    const SummaryFileStore::SaveResult result = SummaryFileStore().save(rows);
+    if (!result.saved) {
         platform::MessageBoxes::current().warning(result.warning);
+        return false;
+    }
+    kept_ = std::move(rows);
+    return true;
+}
+
+bool MaterialSummary::modified() const {
+    // Compared line by line rather than flagged by every command that changes
+    // the list: a line added and deleted again leaves nothing to lose.
+    return rows() != kept_;
+}
+
+bool MaterialSummary::confirmEnd() {
+    if (!modified())
+        return true;
+    using Choice = platform::MessageBoxes::Choice;
+    switch (platform::MessageBoxes::current().questionWithCancel(
+        QStringLiteral("材料汇总单已修改，是否保存？"))) {
+    case Choice::Yes:
+        return save();
+    case Choice::No:
+        return true;
+    case Choice::Cancel:
+        break;
+    }
+    return false;
 }
 
 void MaterialSummary::toggleReport() {
@@ -115,23 +167,31 @@ void MaterialSummary::toggleReport() {
         report_->setVisible(!report_->isVisible());
         return;
     }
-    const SummaryList* list = panel_->list();
+    const SummaryList* list = panel()->list();
     std::vector<std::string> titles;
     for (int c = 0; c < list->columnCount(); ++c)
         titles.push_back(toGbk(list->horizontalHeaderItem(c)->text()));
+    const ReportModule::CreateWindow create = ReportModule::createWindow();
+    if (create == nullptr) {
+        platform::MessageBoxes::current().error(
+            QStringLiteral("错误"),
+            QStringLiteral("无法打开材料重量汇总：程序的报表模块 korvane_report "
+                           "缺失或已损坏，请重新安装本程序。"));
+        return;
+    }
     // No owner: the report is a window of its own beside the main window.
-    report_ = new ReportWindow(panel_->rows(), titles);
+    report_ = create(rows(), titles);
     dockReport();
     report_->show();
 }
 
-ReportWindow* MaterialSummary::reportWindow() const {
+QWidget* MaterialSummary::reportWindow() const {
     return report_;
 }
 
 void MaterialSummary::dockReport() {
     static constexpr QPoint kOffset(595, 100);
-    if (report_ == nullptr || report_->staysOnTop())
+    if (report_ == nullptr || platform::staysOnTop(report_))
         return;
     report_->move(window_->frameGeometry().topLeft() + kOffset);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QIcon>
 #include <QString>
 
 class QPainter;
@@ -14,8 +13,6 @@ namespace korvane {
 class SvgPicture {
   public:
     static void paint(QPainter* painter, const QString& resource, const QRectF& target);
-    // An icon holding the picture at the usual icon sizes.
-    static QIcon icon(const QString& resource);
 };
 
 } // namespace korvane

@@ -15,6 +15,10 @@ class MessageBoxes {
     virtual void information(const QString& text) = 0;
     // Question icon, Yes/No buttons; true for Yes.
     virtual bool question(const QString& text) = 0;
+    // Question icon, Yes/No/Cancel buttons: for a question that can also take
+    // the user back to what they were doing.
+    enum class Choice { Yes, No, Cancel };
+    virtual Choice questionWithCancel(const QString& text) = 0;
     // Exclamation icon, OK button.
     virtual void warning(const QString& text) = 0;
     // No icon, OK button: a plain note such as what was just copied.

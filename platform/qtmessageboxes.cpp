@@ -21,6 +21,8 @@ QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
         yes->setText(QStringLiteral("是(&Y)"));
     if (QAbstractButton* no = box.button(QMessageBox::No))
         no->setText(QStringLiteral("否(&N)"));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("取消"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 } // namespace
@@ -35,6 +37,19 @@ void QtMessageBoxes::information(const QString& text) {
 
 bool QtMessageBoxes::question(const QString& text) {
     return ask(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+MessageBoxes::Choice QtMessageBoxes::questionWithCancel(const QString& text) {
+    // Esc and the close box answer Cancel.
+    switch (ask(QMessageBox::Question, text,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Choice::Yes;
+    case QMessageBox::No:
+        return Choice::No;
+    default:
+        return Choice::Cancel;
+    }
 }
 
 void QtMessageBoxes::warning(const QString& text) {

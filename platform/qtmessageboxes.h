@@ -12,6 +12,7 @@ class QtMessageBoxes : public MessageBoxes {
 
     void information(const QString& text) override;
     bool question(const QString& text) override;
+    Choice questionWithCancel(const QString& text) override;
     void warning(const QString& text) override;
     void plain(const QString& text) override;
     void error(const QString& title, const QString& text) override;

@@ -18,4 +18,8 @@ void setStaysOnTop(QWidget* window, bool on) {
     window->windowHandle()->setFlags(flags);
 }
 
+bool staysOnTop(const QWidget* window) {
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
 } // namespace korvane::platform

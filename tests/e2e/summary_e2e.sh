@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end: lines added to the material summary with the keyboard, saved,
-# and read again by the next start; a save that cannot be done is reported and
+# and read again by the next start; the report window opens from its module;
+# "退出" asks about lines not saved; a save that cannot be done is reported and
 # leaves the saved list as it was. Usage: summary_e2e.sh PATH/TO/korvane
 # Exits 77 (skipped) when Xvfb or the X tools are not installed.
 set -u
@@ -24,15 +25,16 @@ start_program() {
 }
 click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; sleep 0.3; }
 message_box() { xdotool search --onlyvisible --name "信息：" 2>/dev/null | head -n1; }
-# Answers the message box that comes up with Enter (Yes, or OK).
-answer() {
+# Answers the message box that comes up with the keys given (Return: Yes, or OK).
+answer_with() {
   local box=""
   box_found() { box=$(message_box); [ -n "$box" ]; }
   wait_for 5 box_found || return 1
-  xdotool windowfocus --sync "$box" key Return
+  xdotool windowfocus --sync "$box" key "$@"
   sleep 0.3
-  xdotool windowfocus --sync "$win"
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
 }
+answer() { answer_with Return; }
 toggle_panel() { click 429 272; client_height=$((client_height == 291 ? 575 : 291)); }
 save() { click 339 550; }
 list_saved() { [ -s "$list_file" ]; }
@@ -74,6 +76,31 @@ toggle_panel
 # Saving what was read gives the same bytes: the three lines came back.
 save
 check "the next start reads the same three lines" [ "$(md5sum <"$list_file")" = "$saved" ]
+
+# "导出打印": the report window, from the module the program loads for it.
+report_window() { xdotool search --onlyvisible --name "^材料重量汇总\$" 2>/dev/null | head -n1; }
+report_shown() { [ -n "$(report_window)" ]; }
+click 529 550
+check "the report window opens" wait_for 5 report_shown
+click 529 550
+xdotool windowfocus --sync "$win"
+
+# A line added and not saved: "退出" asks. 取消 (Tab Tab from 是, then
+# Space: Esc would hide the main window, whatever has the focus) goes back;
+# Enter (是) saves, then ends the program.
+click 465 550 # 添加
+click 539 272 # 退出
+check "退出 asks about the changed list" answer_with Tab Tab space
+check "取消 keeps the program" shown
+click 539 272
+check "退出 asks again" answer_with Return
+check "是 saves and ends the program" wait_for 5 hidden
+check "the fourth line is saved" [ "$(md5sum <"$list_file")" != "$saved" ]
+saved=$(md5sum <"$list_file")
+
+client_height=291
+start_program
+toggle_panel
 
 # A data folder that cannot be written (as root too): the save says so.
 if chattr +i "$XDG_DATA_HOME/korvane" 2>/dev/null; then

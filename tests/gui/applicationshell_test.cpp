@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "applicationshell.h"
+#include "calculatorpages.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
+#include "materialsummary.h"
 #include "programlauncher.h"
 #include "recordingmessageboxes.h"
 #include "singleinstance.h"
+#include "summaryfilestore.h"
+#include "summarylist.h"
+#include "summarypanel.h"
+#include "temporarydatafolder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -307,6 +313,110 @@ class ApplicationShellTest : public QObject {
         else
             window.mainMenu()->exitProgram()->trigger();
         QCOMPARE(runUntilExit(), 0);
+    }
+
+    // "退出" and "退出软件" with the summary list unchanged, or changed and the
+    // question answered each way.
+    void exitAsksAboutAChangedList_data() {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("answer"); // a Choice, asked about or not
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<int>("exitCode"); // 99: still running
+        QTest::addColumn<int>("linesInFile");
+        QTest::addColumn<bool>("warned");
+        using C = MessageBoxes::Choice;
+        QTest::newRow("unchanged: ends at once")
+            << "button" << QStringList{} << int(C::Cancel) << false << 0 << 0 << false;
+        QTest::newRow("saved, then checked: a check mark is no change")
+            << "tray" << QStringList{"add", "save", "check"} << int(C::Cancel) << false << 0 << 1
+            << false;
+        QTest::newRow("是: saves, then ends")
+            << "button" << QStringList{"add", "add"} << int(C::Yes) << true << 0 << 2 << false;
+        QTest::newRow("是 from the tray menu")
+            << "tray" << QStringList{"add"} << int(C::Yes) << true << 0 << 1 << false;
+        QTest::newRow("否: ends, the file as it was")
+            << "button" << QStringList{"add", "save", "add"} << int(C::No) << true << 0 << 1
+            << false;
+        QTest::newRow("取消: goes back")
+            << "button" << QStringList{"add"} << int(C::Cancel) << true << 99 << 0 << false;
+        QTest::newRow("deleted since the save is a change")
+            << "button" << QStringList{"add", "save", "check", "delete"} << int(C::Cancel) << true
+            << 99 << 1 << false;
+        QTest::newRow("是 but the save fails: warns and stays")
+            << "button" << QStringList{"block", "add"} << int(C::Yes) << true << 99 << 0 << true;
+    }
+    void exitAsksAboutAChangedList() {
+        QFETCH(QString, route);
+        QFETCH(QStringList, steps);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(int, exitCode);
+        QFETCH(int, linesInFile);
+        QFETCH(bool, warned);
+        TemporaryDataFolder data;
+        QTemporaryDir folder;
+        ApplicationShell shell(folder.filePath(QStringLiteral("instance")));
+        MainWindow window;
+        shell.attach(&window);
+        korvane::MaterialSummary* summary = window.pages()->materialSummary();
+        summary->load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        RecordingMessageBoxes messages;
+        for (const QString& step : steps) {
+            if (step == u"add") {
+                window.summary()->appendLine({{"", "Q235", "10mm", "78.50Kg/m2", "1m", "78.50"}});
+            } else if (step == u"save") {
+                QVERIFY(summary->save());
+            } else if (step == u"check") {
+                window.summary()->list()->setChecked(0, true);
+            } else if (step == u"delete") {
+                window.summary()->deleteCheckedRows();
+            } else if (step == u"block") {
+                // A file where the data folder should be: nothing can be saved.
+                QFile blocker(data.folder());
+                QVERIFY(blocker.open(QIODevice::WriteOnly));
+            }
+        }
+        QCOMPARE(messages.messages().size(), 0);
+        messages.queueChoices({MessageBoxes::Choice(answer)});
+        if (route == u"button")
+            QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("按钮3")),
+                              Qt::LeftButton);
+        else
+            window.mainMenu()->exitProgram()->trigger();
+        QCOMPARE(runUntilExit(), exitCode);
+
+        const auto& shown = messages.messages();
+        QCOMPARE(shown.size(), qsizetype(asked) + qsizetype(warned));
+        if (asked) {
+            QCOMPARE(shown[0].kind, RecordingMessageBoxes::Kind::QuestionWithCancel);
+            QCOMPARE(shown[0].text, QStringLiteral("材料汇总单已修改，是否保存？"));
+        }
+        if (warned) {
+            QCOMPARE(shown[1].kind, RecordingMessageBoxes::Kind::Warning);
+            QVERIFY(shown[1].text.contains(QStringLiteral("材料汇总单.txt")));
+        }
+        if (!QFileInfo(data.folder()).isFile())
+            QCOMPARE(int(korvane::SummaryFileStore().load().size()), linesInFile);
+        // The lines stay in the window whatever was answered.
+        QCOMPARE(window.summary()->rows().empty(), !steps.contains(QStringLiteral("add")) ||
+                                                       steps.contains(QStringLiteral("delete")));
+    }
+
+    // The icons wait for the first frame, then the window and the tray have one.
+    void iconsFollowTheFirstFrame() {
+        QTemporaryDir folder;
+        ApplicationShell shell(folder.filePath(QStringLiteral("instance")));
+        MainWindow window;
+        shell.attach(&window);
+        QVERIFY(shell.trayIcon() == nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(shell.trayIcon() != nullptr);
+        QCOMPARE(window.windowIcon().availableSizes(),
+                 (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
     }
 
     void closeBoxKeepsTheProgramRunning() {

@@ -137,7 +137,12 @@ class MainWindowTest : public QObject {
             QVERIFY(!f.window.summaryPanelOpen());
         };
         expectClosed();
+        // The list and its controls are made by the first opening, on screen.
+        QVERIFY(f.window.builtSummary() == nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(f.window.builtSummary() != nullptr);
+        for (const char* name : {"超级列表框1汇总", "按钮4保存", "按钮3材料汇总", "选择框1全选"})
+            QVERIFY2(f.control(QString::fromUtf8(name))->isVisible(), name);
         QCOMPARE(f.window.designHeight(), 620);
         QCOMPARE(f.window.height(), closedHeight + 620 - 336);
         QCOMPARE(button->text(), QStringLiteral("关闭材料汇总"));

@@ -59,12 +59,10 @@ QStringList cells(const SummaryItem& line) {
 
 struct SummaryFixture : MainWindowFixture {
     SummaryFixture() { window.toggleSummaryPanel(); }
-    korvane::SummaryPanel* panel() const { return window.summary(); }
-    korvane::MaterialSummary* summary() const { return window.pages()->materialSummary(); }
-    std::vector<SummaryItem> rows() const { return panel()->rows(); }
-    QString total() const {
-        return window.findChild<QLabel*>(QStringLiteral("标签1总重求和"))->text();
-    }
+    korvane::SummaryPanel* panel() { return window.summary(); }
+    korvane::MaterialSummary* summary() { return window.pages()->materialSummary(); }
+    std::vector<SummaryItem> rows() { return panel()->rows(); }
+    QString total() { return window.findChild<QLabel*>(QStringLiteral("标签1总重求和"))->text(); }
     void clickAdd() {
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("按钮1添加")),
                           Qt::LeftButton);

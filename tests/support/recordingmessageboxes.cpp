@@ -18,6 +18,11 @@ bool RecordingMessageBoxes::question(const QString& text) {
     return answers_.isEmpty() ? defaultAnswer_ : answers_.takeFirst();
 }
 
+MessageBoxes::Choice RecordingMessageBoxes::questionWithCancel(const QString& text) {
+    messages_.append({Kind::QuestionWithCancel, text, {}});
+    return choices_.isEmpty() ? Choice::Cancel : choices_.takeFirst();
+}
+
 void RecordingMessageBoxes::warning(const QString& text) {
     messages_.append({Kind::Warning, text, {}});
 }

@@ -12,7 +12,7 @@ namespace korvane::platform {
 // message instead of showing it and answers questions from a script.
 class RecordingMessageBoxes : public MessageBoxes {
   public:
-    enum class Kind { Information, Question, Warning, Plain, Error };
+    enum class Kind { Information, Question, QuestionWithCancel, Warning, Plain, Error };
     struct Message {
         Kind kind;
         QString text;
@@ -28,12 +28,16 @@ class RecordingMessageBoxes : public MessageBoxes {
     // the default answer is given.
     void queueAnswers(const QList<bool>& answers) { answers_ += answers; }
     void setDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
+    // The same for the questions that can be cancelled; when none is left
+    // they are cancelled.
+    void queueChoices(const QList<Choice>& choices) { choices_ += choices; }
 
     const QList<Message>& messages() const { return messages_; }
     void clear() { messages_.clear(); }
 
     void information(const QString& text) override;
     bool question(const QString& text) override;
+    Choice questionWithCancel(const QString& text) override;
     void warning(const QString& text) override;
     void plain(const QString& text) override;
     void error(const QString& title, const QString& text) override;
@@ -42,6 +46,7 @@ class RecordingMessageBoxes : public MessageBoxes {
     MessageBoxes* previous_ = nullptr;
     QList<Message> messages_;
     QList<bool> answers_;
+    QList<Choice> choices_;
     bool defaultAnswer_ = false;
 };
 

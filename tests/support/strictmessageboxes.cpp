@@ -15,6 +15,10 @@ class StrictMessageBoxes : public korvane::platform::MessageBoxes {
         unexpected(text);
         return false;
     }
+    Choice questionWithCancel(const QString& text) override {
+        unexpected(text);
+        return Choice::Cancel;
+    }
     void warning(const QString& text) override { unexpected(text); }
     void plain(const QString& text) override { unexpected(text); }
     void error(const QString& title, const QString& text) override {

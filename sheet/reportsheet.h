@@ -39,9 +39,8 @@ class ReportSheet {
                              const std::string& date);
     static std::string signatureText(const std::string& preparer, const std::string& date);
 
-    // The sum of the weight column of every row above the totals, each value
-    // and the running sum narrowed to single precision as the program always
-    // added them, with 2 decimals.
+    // The sum of the weight column of every row above the totals, added in
+    // double precision as the summary panel adds it, with 2 decimals.
     static std::string totalText(const ReportGrid& grid);
     // Writes the total and the caption " 合计：" into the totals row and
     // returns the total text.

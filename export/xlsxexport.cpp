@@ -9,7 +9,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <tuple>
 #include <vector>
 #include <xlsxwriter.h>
 
@@ -20,7 +19,7 @@ namespace {
 using SpreadsheetFormats::halfPointSize;
 
 lxw_color_t rgb(RgbColor color) {
-    return (lxw_color_t(color.red) << 16) | (lxw_color_t(color.green) << 8) | color.blue;
+    return SpreadsheetFormats::packed(color);
 }
 
 uint8_t alignment(HorizontalAlignment alignment) {
@@ -47,27 +46,19 @@ class Formats {
     Formats(lxw_workbook* workbook, const ReportGrid& grid) : workbook_(workbook), grid_(grid) {}
 
     lxw_format* of(int row, int column) {
-        const ReportCell& cell = grid_.cell(row, column);
-        Key key{cell.alignment,
-                cell.wordWrap,
-                cell.fontFace,
-                grid_.fontSize(row, column),
-                cell.styleFlags,
-                rgb(grid_.textColor(row, column)),
-                rgb(grid_.backgroundColor(row, column)),
-                SpreadsheetFormats::numberFormat(cell.text)};
-        auto [it, added] = formats_.try_emplace(std::move(key), nullptr);
+        auto [it, added] =
+            formats_.try_emplace(SpreadsheetFormats::lookOf(grid_, row, column), nullptr);
         if (added)
             it->second = make(it->first);
         return it->second;
     }
 
   private:
-    using Key = std::tuple<HorizontalAlignment, bool, std::string, int, unsigned, lxw_color_t,
-                           lxw_color_t, std::string>;
+    using Look = SpreadsheetFormats::CellLook;
 
-    lxw_format* make(const Key& key) {
-        const auto& [align, wrap, face, fontSize, flags, textColor, background, numberFormat] = key;
+    lxw_format* make(const Look& look) {
+        const auto& [align, wrap, face, fontSize, flags, textColor, background, numberFormat] =
+            look;
         lxw_format* format = workbook_add_format(workbook_);
         format_set_align(format, alignment(align));
         if (wrap) {
@@ -101,7 +92,7 @@ class Formats {
 
     lxw_workbook* workbook_;
     const ReportGrid& grid_;
-    std::map<Key, lxw_format*> formats_;
+    std::map<Look, lxw_format*> formats_;
 };
 
 struct WorkbookCloser {

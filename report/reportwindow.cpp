@@ -23,27 +23,34 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSize>
 #include <algorithm>
 
 namespace korvane {
 namespace {
 
-constexpr int kWindowWidth = 584;
-// The height of the strip below the grid: edit boxes, buttons and the margin.
-constexpr int kBelowGrid = 135;
-// The title bar and frame, which the window manager adds around the window.
+// The designed size, 584 wide and ReportSheet::windowHeight() high, is the
+// outer size of the window, title bar and borders included, as for the main
+// window (584 x 336 outside, 578 x 311 inside): the client area is 6 pixels
+// narrower and 25 lower.
+constexpr QSize kDesignFrame{6, 25};
+constexpr int kClientWidth = 584 - kDesignFrame.width();
+// The client area below the grid: edit boxes, buttons and the bottom margin.
+constexpr int kBelowGrid = 220 - 85 - kDesignFrame.height();
+// The title bar and frame that a window manager may add, at the most.
 constexpr int kFrameAllowance = 40;
-// Work that ends sooner shows no progress window.
 
-// The window as designed is as tall as its list; on a screen too small for
-// that it takes the screen's free height and the grid scrolls.
-int windowHeight(int lineCount) {
-    const int designed = ReportSheet::windowHeight(lineCount);
+// The client height. The window as designed is as tall as its list; on a
+// screen too small for that it takes the screen's free height and the grid
+// scrolls.
+int clientHeight(int lineCount) {
+    const int designed = ReportSheet::windowHeight(lineCount) - kDesignFrame.height();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return designed;
     const int available = screen->availableGeometry().height() - kFrameAllowance;
-    return std::min(designed, std::max(available, ReportSheet::windowHeight(0)));
+    return std::min(designed,
+                    std::max(available, ReportSheet::windowHeight(0) - kDesignFrame.height()));
 }
 
 template <typename Widget> Widget* place(Widget* widget, const char* name, QRect rect) {
@@ -90,8 +97,8 @@ ReportWindow::ReportWindow(std::span<const SummaryItem> lines,
     : QWidget(parent, Qt::Window), dialogs_(ReportDialogs::standard()) {
     setWindowTitle(QStringLiteral("材料重量汇总"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const int height = windowHeight(int(lines.size()));
-    setFixedSize(kWindowWidth, height);
+    const int height = clientHeight(int(lines.size()));
+    setFixedSize(kClientWidth, height);
     buildControls(height - kBelowGrid);
 
     grid_ = ReportSheet::build(

@@ -1,14 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "qtexportdialogs.h"
 
+#include "messageboxes.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 
 namespace korvane {
 
+namespace {
+
+// Takes only a path in a folder that exists, as a save dialog should: a typed
+// path into a missing folder would otherwise fail later, in the export, for a
+// reason the user cannot see there.
+class SaveDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty()) {
+            const QFileInfo chosen(files.front());
+            if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
+                platform::MessageBoxes::current().warning(
+                    QStringLiteral("%1\n路径不存在。\n请检查路径是否正确。")
+                        .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
 std::optional<ExportDialogs::SaveChoice>
 QtExportDialogs::savePath(QWidget* parent, const QList<FileFilter>& filters) {
-    QFileDialog dialog(parent, QStringLiteral("另存为"));
+    SaveDialog dialog(parent, QStringLiteral("另存为"));
     // Qt's own dialog: the same on every desktop, and it adds the suffix of the
     // chosen filter to a typed name before handing it back.
     dialog.setOption(QFileDialog::DontUseNativeDialog);

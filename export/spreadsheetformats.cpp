@@ -58,4 +58,16 @@ std::string numberFormat(std::string_view text) {
     return std::string(size_t(std::count_if(text.begin(), text.end(), isDigit)), '0');
 }
 
+CellLook lookOf(const ReportGrid& grid, int row, int column) {
+    const ReportCell& cell = grid.cell(row, column);
+    return {cell.alignment,
+            cell.wordWrap,
+            cell.fontFace,
+            grid.fontSize(row, column),
+            cell.styleFlags,
+            packed(grid.textColor(row, column)),
+            packed(grid.backgroundColor(row, column)),
+            numberFormat(cell.text)};
+}
+
 } // namespace korvane::SpreadsheetFormats

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "childprocess.h"
 #include "foldersnapshot.h"
+#include "qtexportdialogs.h"
 #include "recordingmessageboxes.h"
 #include "reportsamples.h"
 #include "savefaults.h"
@@ -10,7 +11,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -351,6 +355,40 @@ TEST(SpreadsheetExportSave, WritesBothTypesInAChildToo) {
         EXPECT_TRUE(outcome.result);
         EXPECT_EQ(kindOfFile(path), type == FileType::Xls ? kDefaultName : QStringLiteral("xlsx"));
     }
+}
+
+// The save dialog itself refuses a typed path into a folder that does not
+// exist, says so, and stays open for another path.
+TEST(SpreadsheetExportDialog, RefusesAPathInAMissingFolder) {
+    QTemporaryDir root;
+    RecordingMessageBoxes messages;
+    bool openAfterRefusal = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (name == nullptr) {
+            if (dialog)
+                dialog->reject();
+            return;
+        }
+        name->setText(root.filePath("missing/a.xls"));
+        QMetaObject::invokeMethod(dialog, "accept");
+        openAfterRefusal = dialog->isVisible();
+        name->setText(root.filePath("a.xls"));
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    korvane::QtExportDialogs dialogs;
+    const auto choice = dialogs.savePath(nullptr, {{QStringLiteral("表格文件(*.xls)"), "xls"}});
+    EXPECT_TRUE(openAfterRefusal);
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(messages.messages().front().kind, Kind::Warning);
+    EXPECT_EQ(messages.messages().front().text,
+              QDir::toNativeSeparators(root.filePath("missing")) +
+                  QStringLiteral("\n路径不存在。\n请检查路径是否正确。"));
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->path, root.filePath("a.xls"));
 }
 
 } // namespace

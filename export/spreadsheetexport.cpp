@@ -5,7 +5,6 @@
 #include "spreadsheetformats.h"
 
 #include <map>
-#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -20,9 +19,11 @@ using SpreadsheetFormats::kLengthFactor;
 
 // "&" and "<" as entities; inside an attribute value the quotation mark too.
 // What an XML reader would not hand back as written is written otherwise: ">"
-// closing "]]>" as an entity, CR (and in an attribute value tab and LF, which
-// a reader takes for blanks) as character references, and the control
-// characters XML cannot hold at all as U+FFFD, the replacement character.
+// closing "]]>" as an entity, tab, LF and CR inside an attribute value (which a
+// reader takes for blanks) as character references, and the control characters
+// XML cannot hold at all as U+FFFD, the replacement character. In element text
+// a CR stays the byte itself: a reader turns CR LF, and a lone CR, into the LF
+// that spreadsheets take for a line break inside a cell.
 std::string escaped(std::string_view utf8, bool attribute) {
     std::string out;
     out.reserve(utf8.size());
@@ -35,7 +36,7 @@ std::string escaped(std::string_view utf8, bool attribute) {
             out += "&gt;";
         else if (c == '"' && attribute)
             out += "&quot;";
-        else if (c == '\r' || (attribute && (c == '\t' || c == '\n')))
+        else if (attribute && (c == '\t' || c == '\n' || c == '\r'))
             out += "&#" + std::to_string(int(c)) + ';';
         else if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
             out += "\xEF\xBF\xBD";
@@ -115,18 +116,8 @@ class StyleList {
         : prefix_(std::move(prefix)), firstNumber_(firstNumber), step_(step) {}
 
     std::string idOfCell(const ReportGrid& grid, int row, int column) {
-        // What the body is made of: a cell that looks like one seen before
-        // needs no body built.
-        const ReportCell& cell = grid.cell(row, column);
-        auto packed = [](RgbColor c) { return (c.red << 16) | (c.green << 8) | c.blue; };
-        CellLook look{int(cell.alignment),
-                      cell.fontFace,
-                      grid.fontSize(row, column),
-                      cell.styleFlags,
-                      packed(grid.textColor(row, column)),
-                      packed(grid.backgroundColor(row, column)),
-                      SpreadsheetFormats::numberFormat(cell.text)};
-        auto [it, added] = idOfLook_.try_emplace(std::move(look));
+        // A cell that looks like one seen before needs no body built.
+        auto [it, added] = idOfLook_.try_emplace(SpreadsheetFormats::lookOf(grid, row, column));
         if (added)
             it->second = idOfBody(styleBody(grid, row, column));
         return it->second;
@@ -155,14 +146,12 @@ class StyleList {
         std::string id;
         const std::string* body; // the key in the map; stable while the map lives
     };
-    using CellLook = std::tuple<int, std::string, int, unsigned, int, int, std::string>;
-
     std::string prefix_;
     int firstNumber_;
     int step_;
     std::unordered_map<std::string, std::size_t> indexOfBody_;
     std::vector<Entry> entries_;
-    std::map<CellLook, std::string> idOfLook_;
+    std::map<SpreadsheetFormats::CellLook, std::string> idOfLook_;
 };
 
 // The value of a <Data> element with the attribute value it closes.

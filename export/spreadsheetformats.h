@@ -2,7 +2,10 @@
 #pragma once
 
 #include "reportcell.h"
+#include "reportgrid.h"
 
+#include <compare>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -37,6 +40,28 @@ bool isNumber(std::string_view text);
 // "007" -> "000"); empty when the plain number shows the text as it is, and
 // for texts that are not numbers.
 std::string numberFormat(std::string_view text);
+
+// 0xRRGGBB.
+constexpr std::uint32_t packed(RgbColor color) {
+    return (std::uint32_t(color.red) << 16) | (std::uint32_t(color.green) << 8) | color.blue;
+}
+
+// Everything a cell's style in either file is made of: cells that look alike
+// share one style, and a sheet of thousands of rows has a handful of looks,
+// so a style is worked out once per look.
+struct CellLook {
+    HorizontalAlignment alignment;
+    bool wordWrap;
+    std::string fontFace;
+    int fontSize;
+    unsigned styleFlags;
+    std::uint32_t textColor;
+    std::uint32_t background;
+    std::string numberFormat;
+
+    auto operator<=>(const CellLook&) const = default;
+};
+CellLook lookOf(const ReportGrid& grid, int row, int column);
 
 } // namespace SpreadsheetFormats
 } // namespace korvane
