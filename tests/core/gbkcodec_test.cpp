@@ -56,6 +56,94 @@ TEST(GbkCodec, UnmappableUtf8BecomesQuestionMark) {
     EXPECT_EQ(utf8ToGbk("\xF3\xA0\x82\x80"), "?"); // U+E0080 is no tag
 }
 
+// Where the system code pages differ from one another and from glibc's GBK,
+// every build gives these: the euro byte and the two marks that GB2312-based
+// tables give other characters, and no user-defined characters (code page 936
+// gives the user-defined areas private use characters, glibc rejects them).
+// Lists read and written on Windows and on Linux must come out the same.
+struct CodePageCase {
+    const char* name; // the GBK code
+    const char* gbk;
+    const char* utf8;
+};
+void PrintTo(const CodePageCase& c, std::ostream* os) {
+    *os << '"' << c.utf8 << '"';
+}
+
+class CodePageCharacter : public testing::TestWithParam<CodePageCase> {};
+
+TEST_P(CodePageCharacter, ConvertsBothWays) {
+    EXPECT_EQ(gbkToUtf8(GetParam().gbk), GetParam().utf8);
+    EXPECT_EQ(utf8ToGbk(GetParam().utf8), GetParam().gbk);
+}
+
+const CodePageCase kCodePageCases[] = {
+    {"80", "\x80", "€"},
+    {"A1A4", "\xA1\xA4", "\u00B7"}, // middle dot, not U+30FB
+    {"A1AA", "\xA1\xAA", "\u2014"}, // em dash
+    {"A844", "\xA8\x44", "\u2015"}, // horizontal bar
+    {"A1E9_A1EA", "\xA1\xE9\xA1\xEA", "￠￡"},
+};
+INSTANTIATE_TEST_SUITE_P(Table, CodePageCharacter, testing::ValuesIn(kCodePageCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class UserDefinedArea : public testing::TestWithParam<CodePageCase> {};
+
+// The GBK code is invalid (one replacement character for both bytes) and the
+// private use character code page 936 gives it has no GBK form.
+TEST_P(UserDefinedArea, IsNoCharacter) {
+    EXPECT_EQ(gbkToUtf8("a" + std::string(GetParam().gbk) + "b"), "a\uFFFDb");
+    EXPECT_EQ(utf8ToGbk("a" + std::string(GetParam().utf8) + "b"), "a?b");
+}
+
+const CodePageCase kUserDefinedCases[] = {
+    {"AAA1", "\xAA\xA1", "\uE000"}, // AAA1..AFFE
+    {"F8A1", "\xF8\xA1", "\uE234"}, // F8A1..FEFE
+    {"A140", "\xA1\x40", "\uE4C6"}, // A140..A7A0
+    {"A3A0", "\xA3\xA0", "\uE5E5"}, // before the full-width forms
+    {"A6D9", "\xA6\xD9", "\uE78D"}, // vertical forms in GB18030
+    {"FE50", "\xFE\x50", "\uE815"}, // radicals in GB18030
+};
+INSTANTIATE_TEST_SUITE_P(Table, UserDefinedArea, testing::ValuesIn(kUserDefinedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GbkCodec, UnmarkedMiddleDotHasNoGbkForm) {
+    EXPECT_EQ(utf8ToGbk("\u30FB"), "?"); // katakana middle dot
+}
+
+// Every two-byte code: a character that converts back to the same bytes, or
+// one replacement character. The count is that of glibc's GBK.
+TEST(GbkCodec, EveryTwoByteCodeRoundTripsOrIsReplaced) {
+    int characters = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F)
+                continue;
+            const std::string gbk = {static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string utf8 = gbkToUtf8(gbk);
+            if (utf8 == "\uFFFD")
+                continue;
+            ++characters;
+            EXPECT_EQ(utf8ToGbk(utf8), gbk) << std::hex << lead << trail;
+        }
+    }
+    EXPECT_EQ(characters, 21791);
+}
+
+// UTF-8 that only looks like a character: each malformed piece becomes "?",
+// never the character it would spell.
+TEST(GbkCodec, MalformedUtf8IsNoCharacter) {
+    EXPECT_EQ(utf8ToGbk("\xF0\x89\x92\xA2"), "?"); // 钢 in four bytes
+    EXPECT_EQ(utf8ToGbk("\xE0\x81\x81"), "?");     // "A" in three bytes
+    EXPECT_EQ(utf8ToGbk("\xC1\x81"), "??");        // "A" in two bytes
+    EXPECT_EQ(utf8ToGbk("\xED\xA0\x80"), "?");     // a lone surrogate
+    EXPECT_EQ(utf8ToGbk("\xF4\x90\x80\x80"), "?"); // past U+10FFFF
+    EXPECT_EQ(utf8ToGbk("\xE9\x92"
+                        "A"),
+              "??A");                          // 钢 cut short
+    EXPECT_EQ(utf8ToGbk("\xEF\xBF\xBD"), "?"); // U+FFFD itself
+}
+
 // Long texts go through the converter piece by piece, so every kind of
 // replacement must also come out right when it falls on a piece boundary and
 // after many others: each row's input is repeated, after one byte that shifts

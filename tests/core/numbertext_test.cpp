@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "expressionevaluator.h"
 #include "gbkcodec.h"
 #include "numbertext.h"
 #include "testnames.h"
 
+#include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 using namespace korvane;
 using namespace korvane::NumberText;
@@ -179,6 +182,46 @@ TEST(BytesToText, StopsAtFirstZeroByte) {
     EXPECT_EQ(bytesToText(std::string_view("ab\0cd", 5)), "ab");
     EXPECT_EQ(bytesToText("abcd"), "abcd");
     EXPECT_EQ(bytesToText(std::string_view("\0x", 2)), "");
+}
+
+// A C locale with a decimal comma for as long as this lives; the one before
+// is put back afterwards. None may be installed (Debian has only C and
+// C.UTF-8 by default; Windows always has German).
+class DecimalCommaLocale {
+  public:
+    DecimalCommaLocale() : saved_(std::setlocale(LC_ALL, nullptr)) {
+        for (const char* name : {"de_DE.UTF-8", "de_DE", "German_Germany.1252", "German"})
+            if (std::setlocale(LC_ALL, name) != nullptr)
+                return;
+        saved_.clear();
+    }
+    ~DecimalCommaLocale() {
+        if (!saved_.empty())
+            std::setlocale(LC_ALL, saved_.c_str());
+    }
+    DecimalCommaLocale(const DecimalCommaLocale&) = delete;
+    DecimalCommaLocale& operator=(const DecimalCommaLocale&) = delete;
+    bool active() const { return !saved_.empty(); }
+
+  private:
+    std::string saved_;
+};
+
+// Numbers are read and written with a decimal point whatever the C locale:
+// the program's files and the numbers it shows must not change with the
+// user's regional settings.
+TEST(NumberTextLocale, DecimalCommaLocaleChangesNothing) {
+    const DecimalCommaLocale locale;
+    if (!locale.active())
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
+    EXPECT_EQ(textToNumber("3.5"), 3.5);
+    EXPECT_EQ(textToNumber("3,5"), 3);
+    EXPECT_EQ(defaultNumberText(1234.5), "1234.5");
+    EXPECT_EQ(fixedDecimalsText(2.5, 2), "2.50");
+    EXPECT_EQ(fixedDecimalsText(0.00001, 5), "1e-005.00000");
+    EXPECT_EQ(ExpressionEvaluator().evaluate("1.5*3"), "4.5");
+    EXPECT_EQ(ExpressionEvaluator().evaluate("10/3"), "3.33333333333333");
 }
 
 } // namespace
