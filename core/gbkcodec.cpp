@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "gbkcodec.h"
 #include "gbkbytes.h"
+#include "gbkprivateuse.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <iconv.h>
 
 namespace korvane {
@@ -28,8 +30,8 @@ class Converter {
 
     bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
-    // Converts all of in; each unconvertible or invalid input unit is skipped
-    // (its length given by skipLength) and replaced by replacement.
+    // Converts all of in; at each input unit iconv cannot convert, unit(rest,
+    // out) appends what stands for it and gives its length.
     //
     // glibc converts between GBK and UTF-8 in two steps through UCS-4. On each
     // call the first step decodes as much input as its intermediate buffer
@@ -39,9 +41,7 @@ class Converter {
     // thousands of characters for every character replaced. Input goes in
     // chunks instead, which start small after each replacement and double while
     // they convert cleanly, and the output buffer takes a whole chunk.
-    template <typename SkipLength>
-    std::string convert(std::string_view in, std::string_view replacement,
-                        SkipLength skipLength) const {
+    template <typename Unit> std::string convert(std::string_view in, Unit unit) const {
         std::string out;
         out.reserve(in.size() * 3 / 2 + 8);
         if (!ok()) {
@@ -76,10 +76,9 @@ class Converter {
             if (errno == E2BIG || (errno == EINVAL && heldBack > 0))
                 continue;
             // EILSEQ: invalid or unconvertible; EINVAL: incomplete at the end.
-            size_t skip = skipLength(std::string_view(src, srcLeft));
+            size_t skip = unit(std::string_view(src, srcLeft), out);
             if (skip == 0 || skip > srcLeft)
                 skip = 1;
-            out.append(replacement);
             src += skip;
             srcLeft -= skip;
             chunk = kMinChunk;
@@ -107,13 +106,54 @@ size_t findTagCharacter(std::string_view utf8, size_t from) {
     return std::string_view::npos;
 }
 
+// A character from U+0800 to U+FFFF: three bytes in UTF-8.
+void appendUtf8(std::string& out, char16_t c) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+}
+
+// What stands for a GBK unit iconv cannot read: the private use character code
+// page 936 gives it, else one replacement character.
+size_t gbkUnit(std::string_view rest, std::string& out) {
+    const size_t length = gbkSkip(rest);
+    const char16_t c = length == 2
+                           ? gbkprivateuse::character((static_cast<unsigned char>(rest[0]) << 8) |
+                                                      static_cast<unsigned char>(rest[1]))
+                           : 0;
+    if (c != 0)
+        appendUtf8(out, c);
+    else
+        out += kReplacementUtf8;
+    return length;
+}
+
+// What stands for a UTF-8 character iconv cannot write: the GBK code of a
+// private use character, else "?".
+size_t utf8Unit(std::string_view rest, std::string& out) {
+    const size_t length = utf8Skip(rest);
+    uint16_t gbk = 0;
+    if (length == 3) {
+        const auto byte = [&](size_t i) { return static_cast<unsigned char>(rest[i]); };
+        gbk = gbkprivateuse::code(((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) |
+                                  (byte(2) & 0x3F));
+    }
+    if (gbk != 0) {
+        out += static_cast<char>(gbk >> 8);
+        out += static_cast<char>(gbk & 0xFF);
+    } else {
+        out += '?';
+    }
+    return length;
+}
+
 } // namespace
 
 std::string gbkToUtf8(std::string_view gbk) {
     if (isAscii(gbk))
         return std::string(gbk);
     thread_local const Converter converter("UTF-8", "GBK");
-    return converter.convert(gbk, kReplacementUtf8, gbkSkip);
+    return converter.convert(gbk, gbkUnit);
 }
 
 std::string utf8ToGbk(std::string_view utf8) {
@@ -127,10 +167,10 @@ std::string utf8ToGbk(std::string_view utf8) {
     size_t start = 0;
     for (size_t tag; (tag = findTagCharacter(utf8, start)) != std::string_view::npos;
          start = tag + 4) {
-        out += converter.convert(utf8.substr(start, tag - start), "?", utf8Skip);
+        out += converter.convert(utf8.substr(start, tag - start), utf8Unit);
         out += '?';
     }
-    out += converter.convert(utf8.substr(start), "?", utf8Skip);
+    out += converter.convert(utf8.substr(start), utf8Unit);
     return out;
 }
 

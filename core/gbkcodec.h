@@ -8,6 +8,8 @@ namespace korvane {
 
 // The one place where texts change encoding. Every text of the program is GBK
 // (code page 936); the window toolkit and the spreadsheet file speak UTF-8.
+// The codes Windows reads as private use characters (the user-defined areas)
+// convert to and from those characters on every system (gbkprivateuse.h).
 //
 // Neither direction ever fails or truncates:
 // - GBK -> UTF-8: a byte that does not start a valid GBK character becomes

@@ -6,6 +6,7 @@
 // either system.
 #include "gbkbytes.h"
 #include "gbkcodec.h"
+#include "gbkprivateuse.h"
 
 #include <array>
 #include <cstdint>
@@ -39,12 +40,9 @@ constexpr PinnedCharacter kPinned[] = {
     {0xA1AA, u'\u2014'}, // —
 };
 
-// Code page 936 gives the user-defined areas of GBK (AAA1..AFFE, F8A1..FEFE,
-// A140..A7A0 and a few single codes) characters of the private use area. GBK
-// as glibc reads it has no such characters: those codes are invalid there and
-// a private use character has no GBK form. They are left out here too, or a
-// list saved on Windows would read differently on Linux; such a character
-// shows as a box on any machine that lacks the font it was made with anyway.
+// The private use characters come from one table for both builds
+// (gbkprivateuse.h), not from the system, so that they are the same whatever
+// the Windows version.
 bool isPrivateUse(char16_t c) {
     return c >= 0xE000 && c <= 0xF8FF;
 }
@@ -59,6 +57,8 @@ class Tables {
                     set((lead << 8) | trail, systemCharacter(bytes, 2));
                 }
         set(0x80, systemCharacter("\x80", 1));
+        for (unsigned c = gbkprivateuse::kFirst; c <= gbkprivateuse::kLast; ++c)
+            set(gbkprivateuse::code(c), static_cast<char16_t>(c));
         for (const PinnedCharacter& pin : kPinned) {
             const char16_t old = decode(pin.gbk);
             if (old != 0 && toGbk_[old] == pin.gbk)

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "gbkcodec.h"
+#include "gbkprivateuse.h"
 #include "testnames.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace korvane;
 
@@ -57,10 +62,11 @@ TEST(GbkCodec, UnmappableUtf8BecomesQuestionMark) {
 }
 
 // Where the system code pages differ from one another and from glibc's GBK,
-// every build gives these: the euro byte and the two marks that GB2312-based
-// tables give other characters, and no user-defined characters (code page 936
-// gives the user-defined areas private use characters, glibc rejects them).
-// Lists read and written on Windows and on Linux must come out the same.
+// every build gives these: the euro byte, the two marks that GB2312-based
+// tables give other characters, and code page 936's private use characters
+// for the user-defined areas and the unassigned symbol codes, which glibc
+// rejects. Lists read and written on Windows and on Linux must come out the
+// same, and come back byte for byte.
 struct CodePageCase {
     const char* name; // the GBK code
     const char* gbk;
@@ -87,34 +93,40 @@ const CodePageCase kCodePageCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, CodePageCharacter, testing::ValuesIn(kCodePageCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class UserDefinedArea : public testing::TestWithParam<CodePageCase> {};
+// The first and last code of each kind of private use run.
+const CodePageCase kPrivateUseCases[] = {
+    {"AAA1", "\xAA\xA1", "\uE000"},                                 // user-defined AAA1..AFFE
+    {"AFFE", "\xAF\xFE", "\uE233"}, {"F8A1", "\xF8\xA1", "\uE234"}, // user-defined F8A1..FEFE
+    {"FEFE", "\xFE\xFE", "\uE4C5"}, {"A140", "\xA1\x40", "\uE4C6"}, // user-defined A140..A7A0
+    {"A180", "\xA1\x80", "\uE505"}, // after the trail byte 0x7F that is none
+    {"A7A0", "\xA7\xA0", "\uE765"}, {"A2AB", "\xA2\xAB", "\uE766"}, // unassigned among the symbols
+    {"A6D9", "\xA6\xD9", "\uE78D"},                                 // vertical forms in GB18030
+    {"FE50", "\xFE\x50", "\uE815"},                                 // radicals in GB18030
+    {"FEA0", "\xFE\xA0", "\uE864"},
+};
+INSTANTIATE_TEST_SUITE_P(PrivateUse, CodePageCharacter, testing::ValuesIn(kPrivateUseCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-// The GBK code is invalid (one replacement character for both bytes) and the
-// private use character code page 936 gives it has no GBK form.
-TEST_P(UserDefinedArea, IsNoCharacter) {
-    EXPECT_EQ(gbkToUtf8("a" + std::string(GetParam().gbk) + "b"), "a\uFFFDb");
-    EXPECT_EQ(utf8ToGbk("a" + std::string(GetParam().utf8) + "b"), "a?b");
+// Beyond code page 936's private use characters, the area has no GBK form.
+TEST(GbkCodec, OtherPrivateUseCharactersHaveNoGbkForm) {
+    EXPECT_EQ(utf8ToGbk("a\uE865b\uF8F5c"), "a?b?c");
 }
 
-const CodePageCase kUserDefinedCases[] = {
-    {"AAA1", "\xAA\xA1", "\uE000"}, // AAA1..AFFE
-    {"F8A1", "\xF8\xA1", "\uE234"}, // F8A1..FEFE
-    {"A140", "\xA1\x40", "\uE4C6"}, // A140..A7A0
-    {"A3A0", "\xA3\xA0", "\uE5E5"}, // before the full-width forms
-    {"A6D9", "\xA6\xD9", "\uE78D"}, // vertical forms in GB18030
-    {"FE50", "\xFE\x50", "\uE815"}, // radicals in GB18030
-};
-INSTANTIATE_TEST_SUITE_P(Table, UserDefinedArea, testing::ValuesIn(kUserDefinedCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+// A user-made character among other text, on the iconv build's slow path.
+TEST(GbkCodec, PrivateUseCharactersAmidText) {
+    const std::string gbk = "\xB8\xD6\xAA\xA1\xAA\xA1x\xFE\xFE\xB0\xE5";
+    EXPECT_EQ(gbkToUtf8(gbk), "钢\uE000\uE000x\uE4C5板");
+    EXPECT_EQ(utf8ToGbk(gbkToUtf8(gbk)), gbk);
+}
 
 TEST(GbkCodec, UnmarkedMiddleDotHasNoGbkForm) {
     EXPECT_EQ(utf8ToGbk("\u30FB"), "?"); // katakana middle dot
 }
 
-// Every two-byte code: a character that converts back to the same bytes, or
-// one replacement character. The count is that of glibc's GBK.
+// Every two-byte code is a character that converts back to the same bytes:
+// glibc's 21,791 and code page 936's 2,149 private use ones (U+E000..U+E864).
 TEST(GbkCodec, EveryTwoByteCodeRoundTripsOrIsReplaced) {
-    int characters = 0;
+    int characters = 0, privateUse = 0;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
         for (int trail = 0x40; trail <= 0xFE; ++trail) {
             if (trail == 0x7F)
@@ -124,11 +136,36 @@ TEST(GbkCodec, EveryTwoByteCodeRoundTripsOrIsReplaced) {
             if (utf8 == "\uFFFD")
                 continue;
             ++characters;
+            privateUse += utf8 >= "\uE000" && utf8 <= "\uE864";
             EXPECT_EQ(utf8ToGbk(utf8), gbk) << std::hex << lead << trail;
         }
     }
-    EXPECT_EQ(characters, 21791);
+    EXPECT_EQ(characters, 126 * 190);
+    EXPECT_EQ(privateUse, 0xE864 - 0xE000 + 1);
 }
+
+#ifdef _WIN32
+// Both builds take the private use characters from the program's table; on
+// Windows the system's code page 936 gives the same, code for code.
+TEST(GbkCodec, PrivateUseTableIsThatOfTheSystemCodePage) {
+    int privateUse = 0;
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F)
+                continue;
+            const char bytes[] = {static_cast<char>(lead), static_cast<char>(trail)};
+            wchar_t wide[2] = {};
+            const int n = MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, bytes, 2, wide, 2);
+            const bool system = n == 1 && wide[0] >= 0xE000 && wide[0] <= 0xF8FF;
+            const char16_t ours = gbkprivateuse::character((lead << 8) | trail);
+            EXPECT_EQ(ours, system ? static_cast<char16_t>(wide[0]) : u'\0')
+                << std::hex << lead << trail;
+            privateUse += system;
+        }
+    }
+    EXPECT_EQ(privateUse, 0xE864 - 0xE000 + 1);
+}
+#endif
 
 // UTF-8 that only looks like a character: each malformed piece becomes "?",
 // never the character it would spell.

@@ -408,6 +408,18 @@ class SummaryPanelTest : public QObject {
         QCOMPARE(f.label("标签1总重求和"), QStringLiteral("1"));
     }
 
+    // A list saved on Windows may hold characters a user made in a
+    // user-defined area of GBK (here AAA1 and FEFE in a name): they come back
+    // from the list as the same bytes.
+    void userMadeCharactersComeBackByteForByte() {
+        PanelFixture f;
+        SummaryItem line = named("", "3", "1");
+        line.cells[1] = "\xB8\xD6\xAA\xA1\xFE\xFE";
+        f.panel->setRows({line});
+        QCOMPARE(f.list->item(0, 1)->text(), QStringLiteral("钢\uE000\uE4C5"));
+        QCOMPARE(f.panel->rows(), std::vector<SummaryItem>{line});
+    }
+
     void buttonsAskTheMainWindow_data() {
         QTest::addColumn<QByteArray>("button");
         QTest::addColumn<int>("request"); // 0 add, 1 save, 2 report
