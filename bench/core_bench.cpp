@@ -117,4 +117,16 @@ void GbkToUtf8Invalid(benchmark::State& state) {
 }
 BENCHMARK(GbkToUtf8Invalid)->Unit(benchmark::kMillisecond);
 
+// User-made characters (the user-defined areas, which iconv cannot convert)
+// after every other character: the codec's slowest path for valid text.
+void GbkToUtf8UserMade(benchmark::State& state) {
+    ConvertText(state, gbkToUtf8, repeatToMegabyte("\xB8\xD6\xAA\xA1\xB0\xE5\xFE\xFE"));
+}
+BENCHMARK(GbkToUtf8UserMade)->Unit(benchmark::kMillisecond);
+
+void Utf8ToGbkUserMade(benchmark::State& state) {
+    ConvertText(state, utf8ToGbk, repeatToMegabyte("钢\uE000板\uE4C5"));
+}
+BENCHMARK(Utf8ToGbkUserMade)->Unit(benchmark::kMillisecond);
+
 } // namespace
