@@ -11,6 +11,8 @@
 namespace korvane {
 namespace {
 
+using gbkbytes::appendUtf8;
+using gbkbytes::decodeUtf8;
 using gbkbytes::gbkSkip;
 using gbkbytes::isAscii;
 using gbkbytes::utf8Skip;
@@ -106,13 +108,6 @@ size_t findTagCharacter(std::string_view utf8, size_t from) {
     return std::string_view::npos;
 }
 
-// A character from U+0800 to U+FFFF: three bytes in UTF-8.
-void appendUtf8(std::string& out, char16_t c) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-}
-
 // What stands for a GBK unit iconv cannot read: the private use character code
 // page 936 gives it, else one replacement character.
 size_t gbkUnit(std::string_view rest, std::string& out) {
@@ -132,12 +127,7 @@ size_t gbkUnit(std::string_view rest, std::string& out) {
 // private use character, else "?".
 size_t utf8Unit(std::string_view rest, std::string& out) {
     const size_t length = utf8Skip(rest);
-    uint16_t gbk = 0;
-    if (length == 3) {
-        const auto byte = [&](size_t i) { return static_cast<unsigned char>(rest[i]); };
-        gbk = gbkprivateuse::code(((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) |
-                                  (byte(2) & 0x3F));
-    }
+    const uint16_t gbk = gbkprivateuse::code(decodeUtf8(rest).code);
     if (gbk != 0) {
         out += static_cast<char>(gbk >> 8);
         out += static_cast<char>(gbk & 0xFF);

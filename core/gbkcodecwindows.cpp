@@ -15,8 +15,11 @@
 namespace korvane {
 namespace {
 
+using gbkbytes::appendUtf8;
+using gbkbytes::decodeUtf8;
 using gbkbytes::gbkSkip;
 using gbkbytes::isAscii;
+using gbkbytes::Utf8Character;
 using gbkbytes::utf8Skip;
 
 constexpr unsigned kCodePage = 936;
@@ -103,52 +106,6 @@ class Tables {
 const Tables& tables() {
     static const Tables instance;
     return instance;
-}
-
-void appendUtf8(std::string& out, char16_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// The character that starts rest when it is well-formed UTF-8 as iconv takes
-// it (shortest form, no surrogate, at most U+10FFFF); length 0 otherwise.
-struct Utf8Character {
-    char32_t code = 0;
-    size_t length = 0;
-};
-Utf8Character decodeUtf8(std::string_view rest) {
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(rest[i]); };
-    const unsigned lead = byte(0);
-    size_t length;
-    char32_t code, least;
-    if (lead < 0x80)
-        return {lead, 1};
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2, code = lead & 0x1F, least = 0x80;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3, code = lead & 0x0F, least = 0x800;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4, code = lead & 0x07, least = 0x10000;
-    else
-        return {};
-    if (rest.size() < length)
-        return {};
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return {};
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {};
-    return {code, length};
 }
 
 } // namespace
