@@ -24,13 +24,22 @@ class IniFile {
     std::optional<std::string> value(std::string_view section, std::string_view key,
                                      std::size_t bufferSize) const;
 
+    struct WriteResult {
+        bool written = false;
+        // Why nothing was written, in the user's words (WriteFailure's
+        // reasons); empty when written.
+        QString reason;
+        explicit operator bool() const { return written; }
+    };
+
     // Sets one entry and keeps the rest of the file byte for byte. The file is
     // written beside the old one and only then put in its place, so on any
-    // failure the old file stays as it was. The folder must exist. False when
-    // nothing was written: an existing file that cannot be read (its other
-    // entries would be lost), an entry that cannot be held by one line, or a
-    // failed write.
-    bool setValue(std::string_view section, std::string_view key, std::string_view value) const;
+    // failure the old file stays as it was. The folder must exist. Nothing is
+    // written for an existing file that cannot be read (its other entries
+    // would be lost), an entry that cannot be held by one line, or a failed
+    // write.
+    [[nodiscard]] WriteResult setValue(std::string_view section, std::string_view key,
+                                       std::string_view value) const;
 
   private:
     QString filePath_;

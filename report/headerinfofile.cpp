@@ -92,12 +92,22 @@ std::optional<QString> HeaderInfoFile::text(const QString& editBoxName) const {
     return replaced(fromGbk(*stored), &LineBreakMarker::marker, &LineBreakMarker::lineBreak);
 }
 
-bool HeaderInfoFile::setText(const QString& editBoxName, const QString& text) const {
-    if (!QDir().mkpath(QFileInfo(filePath_).absolutePath()))
-        return false;
+HeaderInfoFile::SaveResult HeaderInfoFile::setText(const QString& editBoxName,
+                                                   const QString& text) const {
+    const auto failed = [this](const QString& reason) {
+        return SaveResult{false, QStringLiteral("表头信息保存失败：%1\n%2")
+                                     .arg(QDir::toNativeSeparators(filePath_), reason)};
+    };
+    const QString folder = QFileInfo(filePath_).absolutePath();
+    if (!QDir().mkpath(folder))
+        return failed(QStringLiteral("无法创建文件夹：%1").arg(QDir::toNativeSeparators(folder)));
     const QString value =
         quotedWhereNeeded(replaced(text, &LineBreakMarker::lineBreak, &LineBreakMarker::marker));
-    return IniFile(filePath_).setValue(section(), toGbk(editBoxName), toGbk(value));
+    const IniFile::WriteResult written =
+        IniFile(filePath_).setValue(section(), toGbk(editBoxName), toGbk(value));
+    if (!written)
+        return failed(written.reason);
+    return {true, {}};
 }
 
 } // namespace korvane

@@ -20,10 +20,16 @@ class HeaderInfoFile {
     // caller uses its design text then).
     std::optional<QString> text(const QString& editBoxName) const;
 
+    struct SaveResult {
+        bool saved = false;
+        // Why nothing was saved, naming the file, ready for a warning box;
+        // empty when saved.
+        QString warning;
+    };
+
     // Stores the text, creating the folder when needed and keeping everything
-    // else in the file; false when the file could not be written (the caller
-    // stays silent).
-    bool setText(const QString& editBoxName, const QString& text) const;
+    // else in the file. On any failure the file stays as it was.
+    [[nodiscard]] SaveResult setText(const QString& editBoxName, const QString& text) const;
 
   private:
     QString filePath_;

@@ -190,9 +190,17 @@ void ReportWindow::loadHeaderInfo() {
 }
 
 void ReportWindow::saveHeaderInfo() {
+    // Said, not swallowed: the texts would otherwise be gone at the next start
+    // without a word. The first failure stops the save; the others would fail
+    // the same way.
     HeaderInfoFile file;
-    for (QLineEdit* edit : {preparer_, company_, title_})
-        file.setText(edit->objectName(), edit->text());
+    for (QLineEdit* edit : {preparer_, company_, title_}) {
+        const HeaderInfoFile::SaveResult result = file.setText(edit->objectName(), edit->text());
+        if (!result.saved) {
+            platform::MessageBoxes::current().warning(result.warning);
+            return;
+        }
+    }
 }
 
 bool ReportWindow::staysOnTop() const {

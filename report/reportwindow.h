@@ -46,7 +46,7 @@ class ReportWindow : public QWidget {
     void setDialogs(ReportDialogs dialogs) { dialogs_ = std::move(dialogs); }
     PrintPreviewWindow* previewWindow() const;
 
-    // "保存信息": the three header texts to the header-info file; a failure is not shown.
+    // "保存信息": the three header texts to the header-info file; a failure is said.
     void saveHeaderInfo();
     // "打印": the print dialog, then every page.
     void print();

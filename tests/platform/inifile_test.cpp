@@ -39,7 +39,7 @@ TEST_F(IniFileTest, MissingFileHasNoValuesAndIsCreatedByAWrite) {
     IniFile file(path());
     EXPECT_EQ(file.value("s", "k", 100), std::nullopt);
 
-    ASSERT_TRUE(file.setValue("s", "k", "v"));
+    ASSERT_TRUE(file.setValue("s", "k", "v").written);
     EXPECT_EQ(readFile(path()), QByteArrayLiteral("[s]\r\nk=v\r\n"));
     EXPECT_EQ(file.value("s", "k", 100), "v");
 }
@@ -47,8 +47,8 @@ TEST_F(IniFileTest, MissingFileHasNoValuesAndIsCreatedByAWrite) {
 TEST_F(IniFileTest, WriteChangesOneLineAndKeepsTheRestOfTheFile) {
     writeFile(path(), kPrevious);
     IniFile file(path());
-    ASSERT_TRUE(file.setValue("s", "k", "new"));
-    ASSERT_TRUE(file.setValue("t", "added", "2"));
+    ASSERT_TRUE(file.setValue("s", "k", "new").written);
+    ASSERT_TRUE(file.setValue("t", "added", "2").written);
     EXPECT_EQ(readFile(path()),
               QByteArrayLiteral("; kept\r\n[s]\r\nk=new\r\n\r\n[t]\nj=1\nadded=2\r\n"));
     EXPECT_EQ(folderSnapshot(dir_.path()).keys(), QStringList{QStringLiteral("profile.txt")});
@@ -83,7 +83,7 @@ TEST_P(IniFileWriteFailure, ReturnsFalseAndLeavesTheFolderAsItWas) {
 
     const std::string value(1000, 'x');
     const childprocess::Outcome outcome = childprocess::run(
-        GetParam().restrict, [&] { return IniFile(path()).setValue("s", "k", value); });
+        GetParam().restrict, [&] { return IniFile(path()).setValue("s", "k", value).written; });
     if (!outcome.restricted)
         GTEST_SKIP() << "the restriction cannot be had here";
 

@@ -86,15 +86,15 @@ TEST_F(HeaderInfoFileTest, ReadsTheFileOfAnEarlierVersion) {
 
 TEST_F(HeaderInfoFileTest, SavingOneTextKeepsTheRestOfTheFile) {
     writeFile(HeaderInfoFile().filePath(), kEarlierFile);
-    ASSERT_TRUE(HeaderInfoFile().setText(kCompany, QStringLiteral("两行")));
+    ASSERT_TRUE(HeaderInfoFile().setText(kCompany, QStringLiteral("两行")).saved);
     QByteArray expected = kEarlierFile;
     expected.replace(GBK_COMPANY_KEY " =  " GBK_COMPANY, GBK_COMPANY_KEY "=" GBK_TWO_LINES);
     EXPECT_EQ(readFile(HeaderInfoFile().filePath()), expected);
 }
 
 TEST_F(HeaderInfoFileTest, FirstSaveCreatesTheFolderAndTheFile) {
-    ASSERT_TRUE(HeaderInfoFile().setText(kTitle, QStringLiteral("两行")));
-    ASSERT_TRUE(HeaderInfoFile().setText(kCompany, QStringLiteral("两行")));
+    ASSERT_TRUE(HeaderInfoFile().setText(kTitle, QStringLiteral("两行")).saved);
+    ASSERT_TRUE(HeaderInfoFile().setText(kCompany, QStringLiteral("两行")).saved);
     // clang-format off
     EXPECT_EQ(readFile(HeaderInfoFile().filePath()),
               QByteArrayLiteral("[" GBK_SECTION "]\r\n"
@@ -105,18 +105,18 @@ TEST_F(HeaderInfoFileTest, FirstSaveCreatesTheFolderAndTheFile) {
 
 TEST_F(HeaderInfoFileTest, EmptyTextReadsAsMissing) {
     const HeaderInfoFile file;
-    ASSERT_TRUE(file.setText(kTitle, QStringLiteral("A")));
-    ASSERT_TRUE(file.setText(kTitle, QString()));
+    ASSERT_TRUE(file.setText(kTitle, QStringLiteral("A")).saved);
+    ASSERT_TRUE(file.setText(kTitle, QString()).saved);
     EXPECT_EQ(file.text(kTitle), std::nullopt);
 }
 
 TEST_F(HeaderInfoFileTest, LongTextComesBackCutToTheReadBuffer) {
     const HeaderInfoFile file;
-    ASSERT_TRUE(file.setText(kTitle, QString(20000, u'x')));
+    ASSERT_TRUE(file.setText(kTitle, QString(20000, u'x')).saved);
     // the buffer of 10240 bytes keeps one for the terminating zero
     EXPECT_EQ(file.text(kTitle), QString(10239, u'x'));
     // two bytes a character in GBK: a character is never cut in half
-    ASSERT_TRUE(file.setText(kTitle, QString(6000, u'两')));
+    ASSERT_TRUE(file.setText(kTitle, QString(6000, u'两')).saved);
     EXPECT_EQ(file.text(kTitle), QString(5119, u'两'));
 }
 
@@ -134,7 +134,7 @@ class HeaderInfoFileRoundTrip : public HeaderInfoFileTest,
 
 TEST_P(HeaderInfoFileRoundTrip, StoresTheTextOnOneLineAndRestoresIt) {
     const RoundTripCase& c = GetParam();
-    ASSERT_TRUE(HeaderInfoFile().setText(kTitle, c.text));
+    ASSERT_TRUE(HeaderInfoFile().setText(kTitle, c.text).saved);
     EXPECT_EQ(readFile(HeaderInfoFile().filePath()),
               "[" GBK_SECTION "]\r\n" GBK_TITLE_KEY "=" + c.stored + "\r\n");
     EXPECT_EQ(HeaderInfoFile().text(kTitle), c.text);
@@ -161,7 +161,7 @@ const RoundTripCase kRoundTripCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, HeaderInfoFileRoundTrip, testing::ValuesIn(kRoundTripCases),
                          [](const auto& info) { return rowName(info.param.name, info.index); });
 
-// A save that cannot be done stays silent: the report window says nothing.
+// A save that cannot be done keeps the file and says why, naming it.
 using savefaults::Result;
 using SaveFaultCase = savefaults::Case;
 
@@ -175,15 +175,27 @@ TEST_P(HeaderInfoFileSaveFault, KeepsTheFileOrSavesItWhole) {
     const QString text(3000, u'两');
 
     const savefaults::Outcome outcome =
-        savefaults::saveUnder(GetParam().fault, data_.root(), file.filePath(),
-                              [&] { return file.setText(kTitle, text) ? "T" : "F"; });
+        savefaults::saveUnder(GetParam().fault, data_.root(), file.filePath(), [&] {
+            const HeaderInfoFile::SaveResult result = file.setText(kTitle, text);
+            return (result.saved ? "S" : "F") + result.warning.toStdString();
+        });
     if (!outcome.restricted)
         GTEST_SKIP() << "the fault cannot be had here";
 
-    if (GetParam().fault == savefaults::Fault::KilledWhileWriting)
+    if (GetParam().fault == savefaults::Fault::KilledWhileWriting) {
         EXPECT_TRUE(outcome.killed) << "the save ended before it could be killed";
-    else
-        EXPECT_EQ(outcome.answer, GetParam().result == Result::NewSaved ? "T" : "F");
+    } else if (GetParam().result == Result::PreviousKept) {
+        EXPECT_EQ(outcome.answer.substr(0, 1), "F");
+        const QString warning = QString::fromStdString(outcome.answer.substr(1));
+        EXPECT_EQ(warning.section(QLatin1Char('\n'), 0, 0),
+                  QStringLiteral("表头信息保存失败：") + QDir::toNativeSeparators(file.filePath()));
+        // the reason on the second line, in Chinese
+        EXPECT_TRUE(
+            warning.section(QLatin1Char('\n'), 1).startsWith(QString::fromUtf8(GetParam().reason)))
+            << warning.toStdString();
+    } else {
+        EXPECT_EQ(outcome.answer, "S");
+    }
     const QMap<QString, QByteArray> expected =
         GetParam().result == Result::PreviousKept
             ? outcome.before
