@@ -10,6 +10,7 @@
 #include "programicon.h"
 #include "singleinstance.h"
 #include "trayicon.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -125,8 +126,8 @@ void ApplicationShell::dockAbout() {
     // Made to stay on top, the About window also stays where the user put it.
     if (about_ == nullptr || window_ == nullptr || about_->staysOnTop())
         return;
-    const QRect frame = window_->frameGeometry();
-    about_->move(frame.left(), frame.top() + kAboutOffsetTop);
+    platform::dock(about_, window_,
+                   window_->frameGeometry().topLeft() + QPoint(0, kAboutOffsetTop));
 }
 
 } // namespace korvane

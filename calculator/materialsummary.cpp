@@ -13,6 +13,7 @@
 #include "summarylist.h"
 #include "summarypanel.h"
 #include "tablepage.h"
+#include "windowplacement.h"
 
 #include <QLineEdit>
 #include <QTableWidget>
@@ -183,6 +184,8 @@ void MaterialSummary::toggleReport() {
     report_ = create(rows(), titles);
     dockReport();
     report_->show();
+    // Once shown, its frame is known and the window fitted with it.
+    dockReport();
 }
 
 QWidget* MaterialSummary::reportWindow() const {
@@ -193,7 +196,8 @@ void MaterialSummary::dockReport() {
     static constexpr QPoint kOffset(595, 100);
     if (report_ == nullptr || platform::staysOnTop(report_))
         return;
-    report_->move(window_->frameGeometry().topLeft() + kOffset);
+    platform::dock(report_, window_, window_->frameGeometry().topLeft() + kOffset,
+                   platform::Fit::PlaceAndHeight);
 }
 
 } // namespace korvane

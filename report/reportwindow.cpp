@@ -40,23 +40,35 @@ constexpr int kBelowGrid = 220 - 85 - kDesignFrame.height();
 // The title bar and frame that a window manager may add, at the most.
 constexpr int kFrameAllowance = 40;
 
-// The client height. The window as designed is as tall as its list; on a
-// screen too small for that it takes the screen's free height and the grid
-// scrolls.
+// The client height as designed: as tall as the list.
+int designedClientHeight(int lineCount) {
+    return ReportSheet::windowHeight(lineCount) - kDesignFrame.height();
+}
+
+// The client height a new window takes: as designed, or on a screen too small
+// for that the primary screen's free height, and the grid scrolls. Docked
+// beside the main window, the window is fitted to that window's screen.
 int clientHeight(int lineCount) {
-    const int designed = ReportSheet::windowHeight(lineCount) - kDesignFrame.height();
+    const int designed = designedClientHeight(lineCount);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return designed;
     const int available = screen->availableGeometry().height() - kFrameAllowance;
-    return std::min(designed,
-                    std::max(available, ReportSheet::windowHeight(0) - kDesignFrame.height()));
+    return std::min(designed, std::max(available, designedClientHeight(0)));
 }
 
 template <typename Widget> Widget* place(Widget* widget, const char* name, QRect rect) {
     widget->setObjectName(QString::fromUtf8(name));
     widget->setGeometry(rect);
     return widget;
+}
+
+// A control below the grid, its top measured from the grid's height.
+template <typename Widget>
+Widget* placeBelow(Widget* widget, const char* name, QRect rect, int gridHeight,
+                   std::vector<std::pair<QWidget*, QRect>>& belowGrid) {
+    belowGrid.emplace_back(widget, rect);
+    return place(widget, name, rect.translated(0, gridHeight));
 }
 
 // The controls below the grid; tops are measured from the grid's height h.
@@ -86,18 +98,19 @@ constexpr Placed kButtons[] = {
     {"按钮4关闭", "关闭", 466, 75, 70, 24},
 };
 
-QRect below(const Placed& control, int gridHeight) {
-    return {control.left, gridHeight + control.topBelowGrid, control.width, control.height};
+QRect below(const Placed& control) {
+    return {control.left, control.topBelowGrid, control.width, control.height};
 }
 
 } // namespace
 
 ReportWindow::ReportWindow(std::span<const SummaryItem> lines,
                            std::span<const std::string> columnTitles, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(ReportDialogs::standard()) {
+    : QWidget(parent, Qt::Window), lineCount_(int(lines.size())),
+      dialogs_(ReportDialogs::standard()) {
     setWindowTitle(QStringLiteral("材料重量汇总"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const int height = clientHeight(int(lines.size()));
+    const int height = clientHeight(lineCount_);
     setFixedSize(kClientWidth, height);
     buildControls(height - kBelowGrid);
 
@@ -105,7 +118,7 @@ ReportWindow::ReportWindow(std::span<const SummaryItem> lines,
         lines, columnTitles,
         {toGbk(title_->text()), toGbk(company_->text()), toGbk(preparer_->text()), dateText()});
     model_ = new ReportGridModel(grid_, this);
-    view_ = place(new ReportGridView(model_, this), "高级表格1", {2, 5, 574, height - kBelowGrid});
+    view_ = place(new ReportGridView(model_, this), "高级表格1", gridRect(height));
     view_->lower();
     connect(view_, &ReportGridView::editFinished, this, &ReportWindow::recomputeTotal);
 
@@ -126,36 +139,60 @@ ReportWindow::ReportWindow(std::span<const SummaryItem> lines,
 
 ReportWindow::~ReportWindow() = default;
 
+QSize ReportWindow::sizeHint() const {
+    return {kClientWidth, designedClientHeight(lineCount_)};
+}
+
+QSize ReportWindow::minimumSizeHint() const {
+    return {kClientWidth, designedClientHeight(0)};
+}
+
+QRect ReportWindow::gridRect(int clientHeight) {
+    return {2, 5, 574, clientHeight - kBelowGrid};
+}
+
+void ReportWindow::resizeEvent(QResizeEvent* event) {
+    // Made lower to fit a screen, or higher again: the controls stay below
+    // the grid, and the grid scrolls for the rest.
+    QWidget::resizeEvent(event);
+    if (view_ == nullptr)
+        return;
+    const int gridHeight = height() - kBelowGrid;
+    view_->setGeometry(gridRect(height()));
+    for (const auto& [control, rect] : belowGrid_)
+        control->setGeometry(rect.translated(0, gridHeight));
+}
+
 PrintPreviewWindow* ReportWindow::previewWindow() const {
     return preview_;
 }
 
 void ReportWindow::buildControls(int gridHeight) {
     for (const Placed& label : kLabels)
-        place(new QLabel(QString::fromUtf8(label.text), this), label.name,
-              below(label, gridHeight));
+        placeBelow(new QLabel(QString::fromUtf8(label.text), this), label.name, below(label),
+                   gridHeight, belowGrid_);
     QLineEdit** edits[] = {&title_, &preparer_, &company_};
     for (size_t i = 0; i < std::size(kEditBoxes); ++i)
-        *edits[i] = place(new QLineEdit(QString::fromUtf8(kEditBoxes[i].text), this),
-                          kEditBoxes[i].name, below(kEditBoxes[i], gridHeight));
+        *edits[i] = placeBelow(new QLineEdit(QString::fromUtf8(kEditBoxes[i].text), this),
+                               kEditBoxes[i].name, below(kEditBoxes[i]), gridHeight, belowGrid_);
 
-    date_ = place(new QDateEdit(QDate::currentDate(), this), "日期框1",
-                  {377, gridHeight + 40, 120, 24});
+    date_ = placeBelow(new QDateEdit(QDate::currentDate(), this), "日期框1", {377, 40, 120, 24},
+                       gridHeight, belowGrid_);
     date_->setCalendarPopup(true);
     date_->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
 
     QPushButton* buttons[std::size(kButtons)];
     for (size_t i = 0; i < std::size(kButtons); ++i)
-        buttons[i] = place(new QPushButton(QString::fromUtf8(kButtons[i].text), this),
-                           kButtons[i].name, below(kButtons[i], gridHeight));
+        buttons[i] = placeBelow(new QPushButton(QString::fromUtf8(kButtons[i].text), this),
+                                kButtons[i].name, below(kButtons[i]), gridHeight, belowGrid_);
     connect(buttons[0], &QPushButton::clicked, this, &ReportWindow::saveHeaderInfo);
     connect(buttons[1], &QPushButton::clicked, this, &ReportWindow::exportSheet);
     connect(buttons[2], &QPushButton::clicked, this, &ReportWindow::printPreview);
     connect(buttons[3], &QPushButton::clicked, this, &ReportWindow::print);
     connect(buttons[4], &QPushButton::clicked, this, &QWidget::close);
 
-    onTop_ = place(new QCheckBox(QStringLiteral("总在最前"), this), "选择框1汇总",
-                   {28, gridHeight + 79, 80, 16});
+    onTop_ = placeBelow(new QCheckBox(QStringLiteral("总在最前"), this), "选择框1汇总",
+                        {28, 79, 80, 16}, gridHeight, belowGrid_);
     connect(onTop_, &QCheckBox::toggled, this, &ReportWindow::setStaysOnTop);
 
     // The total is kept in a label that is never shown, as the window always had it.

@@ -10,6 +10,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -37,6 +38,11 @@ class ReportWindow : public QWidget {
                  QWidget* parent = nullptr);
     ~ReportWindow() override;
 
+    // As designed, as high as the list; the least is the height of an empty
+    // list's window, below which the grid would show nothing.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     const ReportGrid& grid() const { return grid_; }
     ReportGridView* gridView() const { return view_; }
     // "总在最前": the window stays where it is, above other windows.
@@ -59,7 +65,11 @@ class ReportWindow : public QWidget {
     // Tests answer the export's dialogs through this; nullptr: the real ones.
     void setExportDialogs(ExportDialogs* dialogs) { exportDialogs_ = dialogs; }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    static QRect gridRect(int clientHeight);
     void buildControls(int gridHeight);
     void loadHeaderInfo();
     void updateSignature();
@@ -67,6 +77,7 @@ class ReportWindow : public QWidget {
     std::string dateText() const;
     QPrinter& printer();
 
+    int lineCount_ = 0;
     ReportGrid grid_;
     ReportGridModel* model_ = nullptr;
     ReportGridView* view_ = nullptr;
@@ -80,6 +91,8 @@ class ReportWindow : public QWidget {
     std::unique_ptr<QPrinter> printer_;
     QPointer<PrintPreviewWindow> preview_;
     ExportDialogs* exportDialogs_ = nullptr;
+    // The controls below the grid, each with its place measured from the grid's bottom.
+    std::vector<std::pair<QWidget*, QRect>> belowGrid_;
 };
 
 } // namespace korvane

@@ -5,6 +5,7 @@
 #include "calculatorpages.h"
 #include "exportdialogs.h"
 #include "gbkstring.h"
+#include "headerinfofile.h"
 #include "mainwindowfixture.h"
 #include "materialsummary.h"
 #include "recordingmessageboxes.h"
@@ -14,10 +15,12 @@
 #include "summarypanel.h"
 #include "temporarydatafolder.h"
 #include "visualstyle.h"
+#include "windowplacement.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -278,12 +281,18 @@ class ReportWindowTest : public QObject {
         QVERIFY(report->isVisible());
         QCOMPARE(report->grid().rowCount(), 7);
         QCOMPARE(report->grid().text(2, 5), korvane::toGbk("重量(Kg)"));
-        const QPoint beside = main.window.frameGeometry().topLeft() + QPoint(595, 100);
-        QCOMPARE(report->pos(), beside);
+        // Beside the main window, as far as the screen lets it.
+        auto beside = [&] {
+            const QRect wanted(main.window.frameGeometry().topLeft() + QPoint(595, 100),
+                               report->frameGeometry().size());
+            return korvane::platform::keptInside(wanted, main.window.screen()->availableGeometry())
+                .topLeft();
+        };
+        QCOMPARE(report->pos(), beside());
 
         // It follows the main window until it is made to stay on top.
         main.window.move(main.window.pos() + QPoint(10, 20));
-        QTRY_COMPARE(report->pos(), main.window.frameGeometry().topLeft() + QPoint(595, 100));
+        QTRY_COMPARE(report->pos(), beside());
         report->findChild<QCheckBox*>(QStringLiteral("选择框1汇总"))->click();
         const QPoint stays = report->pos();
         main.window.move(main.window.pos() + QPoint(30, 0));
@@ -305,6 +314,59 @@ class ReportWindowTest : public QObject {
         QTest::mouseClick(reportButton, Qt::LeftButton);
         QVERIFY(summary->reportWindow() != nullptr);
         QCOMPARE(qobject_cast<ReportWindow*>(summary->reportWindow())->grid().rowCount(), 8);
+    }
+
+    // A long list, the main window at the screen's right edge: the whole
+    // window, its buttons included, is on the screen, and the grid scrolls.
+    void longListReportStaysOnTheScreen() {
+        MainWindowFixture main;
+        QVERIFY(main.active);
+        const QRect screen = main.window.screen()->availableGeometry();
+        main.window.move(screen.right() - main.window.frameGeometry().width(), screen.top() + 40);
+        main.window.toggleSummaryPanel();
+        for (const SummaryItem& line : lines(30))
+            main.window.summary()->appendLine(line);
+        QTest::mouseClick(main.window.findChild<QPushButton*>(QStringLiteral("按钮3材料汇总")),
+                          Qt::LeftButton);
+        auto* report =
+            qobject_cast<ReportWindow*>(main.window.pages()->materialSummary()->reportWindow());
+        QVERIFY(report != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(report));
+        QVERIFY2(screen.contains(report->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                          .arg(report->x())
+                                                                          .arg(report->y())
+                                                                          .arg(report->width())
+                                                                          .arg(report->height())));
+        for (const char* name :
+             {"按钮1导出", "按钮3打印预览", "按钮2打印", "按钮4关闭", "日期框1"}) {
+            QWidget* control = report->findChild<QWidget*>(QString::fromUtf8(name));
+            QVERIFY2(report->rect().contains(control->geometry()), name);
+        }
+        QCOMPARE(report->gridView()->height(), report->height() - 110);
+        QVERIFY(report->gridView()->verticalScrollBar()->maximum() > 0);
+        report->close();
+    }
+
+    // "保存信息" that cannot save says why; a save that works says nothing.
+    void failedHeaderSaveIsSaid() {
+        const QString file = korvane::HeaderInfoFile().filePath();
+        QVERIFY(QDir().mkpath(file)); // a folder where the file belongs
+        ReportFixture f;
+        QVERIFY(f.shown);
+        korvane::platform::RecordingMessageBoxes messages;
+        QTest::mouseClick(f.control<QPushButton>("按钮5保存信息"), Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].kind,
+                 korvane::platform::RecordingMessageBoxes::Kind::Warning);
+        QCOMPARE(messages.messages()[0].text,
+                 QStringLiteral("表头信息保存失败：%1\n同名的文件夹已存在")
+                     .arg(QDir::toNativeSeparators(file)));
+
+        QVERIFY(QDir(file).removeRecursively());
+        messages.clear();
+        QTest::mouseClick(f.control<QPushButton>("按钮5保存信息"), Qt::LeftButton);
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(QFileInfo(file).isFile());
     }
 };
 
