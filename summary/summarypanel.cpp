@@ -198,8 +198,11 @@ void SummaryPanel::moveRowDown() {
 
 void SummaryPanel::moveRow(int from, int to) {
     const SummaryItem line = list_->line(from);
+    // The check mark travels with its line: the checked total counts it still.
+    const bool checked = list_->isChecked(from);
     list_->removeRow(from);
     list_->insertLine(to, line);
+    list_->setChecked(to, checked);
     // Unless "序号换行" is checked, the numbers stay in list order and only
     // the two rows that swapped places are renumbered.
     if (!numbersTravelBox_->isChecked()) {
@@ -209,6 +212,7 @@ void SummaryPanel::moveRow(int from, int to) {
     list_->scrollToItem(list_->item(to, 0));
     list_->selectRow(to);
     list_->setFocus(Qt::OtherFocusReason);
+    recomputeCheckedTotal();
 }
 
 std::vector<SummaryItem> SummaryPanel::rows() const {
