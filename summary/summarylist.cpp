@@ -31,6 +31,19 @@ constexpr std::array<ColumnSpec, SummaryItem::kColumnCount> kColumns{{
 
 constexpr int kRowHeight = 18;
 
+// A cell whose bytes are not all GBK (a list file damaged, or written by
+// another program) shows U+FFFD where they fail, which would go back to the
+// file as "?". Such a cell keeps its bytes here, so that a list the user did
+// not touch reads and saves byte for byte, and is never taken for changed.
+constexpr int kBytesRole = Qt::UserRole + 1;
+
+void setCellBytes(QTableWidgetItem* cell, const std::string& gbk) {
+    const QString text = fromGbk(gbk);
+    cell->setData(kBytesRole,
+                  toGbk(text) == gbk ? QVariant() : QVariant(QByteArray::fromStdString(gbk)));
+    cell->setText(text);
+}
+
 } // namespace
 
 SummaryList::SummaryList(QWidget* parent) : QTableWidget(parent) {
@@ -72,7 +85,8 @@ SummaryList::SummaryList(QWidget* parent) : QTableWidget(parent) {
 }
 
 QTableWidgetItem* SummaryList::makeCell(int column, const std::string& gbk) const {
-    auto* cell = new QTableWidgetItem(fromGbk(gbk));
+    auto* cell = new QTableWidgetItem;
+    setCellBytes(cell, gbk);
     cell->setTextAlignment(kColumns[column].alignment | Qt::AlignVCenter);
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (column == 0) {
@@ -191,12 +205,15 @@ void SummaryList::setColumnTexts(int column, const std::function<std::string(int
 
 std::string SummaryList::cellText(int row, int column) const {
     const QTableWidgetItem* cell = item(row, column);
-    return cell ? toGbk(cell->text()) : std::string();
+    if (cell == nullptr)
+        return {};
+    const QVariant bytes = cell->data(kBytesRole);
+    return bytes.isValid() ? bytes.toByteArray().toStdString() : toGbk(cell->text());
 }
 
 void SummaryList::setCellText(int row, int column, const std::string& gbk) {
     if (QTableWidgetItem* cell = item(row, column))
-        cell->setText(fromGbk(gbk));
+        setCellBytes(cell, gbk);
 }
 
 bool SummaryList::isChecked(int row) const {

@@ -5,11 +5,14 @@
 #include "gbkstring.h"
 #include "mainwindowfixture.h"
 #include "materialsummary.h"
+#include "summaryfilestore.h"
 #include "summarylist.h"
+#include "summarylistfile.h"
 #include "summarypanel.h"
 #include "temporarydatafolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -267,6 +270,34 @@ class MaterialSummaryTest : public QObject {
         QCOMPARE(f.messages.messages()[0].kind, RecordingMessageBoxes::Kind::Warning);
         QVERIFY(f.messages.messages()[0].text.contains(QStringLiteral("材料汇总单.txt")));
         QCOMPARE(f.rows().size(), size_t(1));
+    }
+
+    // A list file whose cells hold bytes that are not GBK (0xFF, a lead byte
+    // without its trail byte) is not changed by being read and shown: no
+    // question at the end, and a save writes the same bytes back.
+    void bytesThatAreNotGbkAreNoChange() {
+        const std::vector<SummaryItem> lines{
+            {{"1", "\xB8\xD6\xFF\xB0\xE5", "10mm", "78.50Kg/m", "2m", "157.00"}},
+            {{"2", "Q235", "\xB8", "78.50Kg/m", "1m", "78.50"}}};
+        const korvane::SummaryFileStore store;
+        QDir().mkpath(QFileInfo(store.filePath()).absolutePath());
+        QFile file(store.filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const std::string bytes = korvane::SummaryListFile::encode(lines);
+        file.write(bytes.data(), qint64(bytes.size()));
+        file.close();
+
+        MainWindowFixture f;
+        korvane::MaterialSummary* summary = f.window.pages()->materialSummary();
+        summary->load();
+        QVERIFY(!summary->modified());
+        f.window.toggleSummaryPanel(); // the lines go into the list on screen
+        QVERIFY(!summary->modified());
+        QCOMPARE(f.window.summary()->rows(), lines);
+
+        QVERIFY(summary->save());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray::fromStdString(bytes));
     }
 };
 
