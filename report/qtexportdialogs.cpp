@@ -36,7 +36,7 @@ class SaveDialog : public QFileDialog {
     }
 };
 
-// The folder of the last file chosen, for as long as the program runs.
+// The folder of the last file saved, for as long as the program runs.
 QString& lastFolder() {
     static QString folder;
     return folder;
@@ -88,9 +88,12 @@ QtExportDialogs::savePath(QWidget* parent, const QList<FileFilter>& filters) {
     dialog.setEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    lastFolder() = QFileInfo(dialog.selectedFiles().front()).absolutePath();
     return SaveChoice{dialog.selectedFiles().front(),
                       int(std::max<qsizetype>(names.indexOf(dialog.selectedNameFilter()), 0))};
+}
+
+void QtExportDialogs::saved(const QString& path) {
+    lastFolder() = QFileInfo(path).absolutePath();
 }
 
 std::optional<QString> QtExportDialogs::text(QWidget* parent, const QString& title,
