@@ -28,6 +28,9 @@ class ExportDialogs {
     // none when cancelled. It does not ask about replacing a file: the caller does.
     virtual std::optional<SaveChoice> savePath(QWidget* parent,
                                                const QList<FileFilter>& filters) = 0;
+    // Told that the file chosen in the save dialog (`path`, with its extension)
+    // was written.
+    virtual void saved(const QString& /*path*/) {}
     // A one-line input box; none when cancelled.
     virtual std::optional<QString> text(QWidget* parent, const QString& title,
                                         const QString& prompt, const QString& initial) = 0;

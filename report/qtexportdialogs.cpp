@@ -2,6 +2,7 @@
 #include "qtexportdialogs.h"
 
 #include "messageboxes.h"
+#include "nameonlyfileiconprovider.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -35,7 +36,7 @@ class SaveDialog : public QFileDialog {
     }
 };
 
-// The folder of the last file chosen, for as long as the program runs.
+// The folder of the last file saved, for as long as the program runs.
 QString& lastFolder() {
     static QString folder;
     return folder;
@@ -52,10 +53,15 @@ QString QtExportDialogs::startFolder() {
 
 std::optional<ExportDialogs::SaveChoice>
 QtExportDialogs::savePath(QWidget* parent, const QList<FileFilter>& filters) {
+    // Outlives the dialog, which keeps a pointer to it.
+    NameOnlyFileIconProvider icons;
     SaveDialog dialog(parent, QStringLiteral("另存为"));
     // Qt's own dialog: the same on every desktop, and it adds the suffix of the
     // chosen filter to a typed name before handing it back.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Set before the event loop runs: the dialog lists its folders from then
+    // on, and whatever the user types (a path into /proc, a pipe) is listed too.
+    dialog.setIconProvider(&icons);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -82,9 +88,12 @@ QtExportDialogs::savePath(QWidget* parent, const QList<FileFilter>& filters) {
     dialog.setEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    lastFolder() = QFileInfo(dialog.selectedFiles().front()).absolutePath();
     return SaveChoice{dialog.selectedFiles().front(),
                       int(std::max<qsizetype>(names.indexOf(dialog.selectedNameFilter()), 0))};
+}
+
+void QtExportDialogs::saved(const QString& path) {
+    lastFolder() = QFileInfo(path).absolutePath();
 }
 
 std::optional<QString> QtExportDialogs::text(QWidget* parent, const QString& title,

@@ -11,9 +11,11 @@ class QtExportDialogs : public ExportDialogs {
     std::optional<SaveChoice> savePath(QWidget* parent, const QList<FileFilter>& filters) override;
     std::optional<QString> text(QWidget* parent, const QString& title, const QString& prompt,
                                 const QString& initial) override;
+    void saved(const QString& path) override;
 
-    // Where the save dialog opens: the folder of the last file chosen in it
-    // while the program runs, else the user's documents folder (else home),
+    // Where the save dialog opens: the folder of the last file saved through
+    // it while the program runs (a folder where the export failed is not
+    // offered again), else the user's documents folder (else home),
     // never the folder the program was started from.
     static QString startFolder();
 };

@@ -144,10 +144,12 @@ void SpreadsheetExportFlow::run(QWidget* window, const ReportGrid& grid) {
                                         QStringLiteral("请输入工作表名"), QStringLiteral("工作表1"))
                                   .value_or(QString());
 
-    if (const SaveResult result = save(*chosen, grid, sheetName); result.failure)
+    if (const SaveResult result = save(*chosen, grid, sheetName); result.failure) {
         messages.error(QStringLiteral("信息："), failureMessage(*result.failure));
-    else
+    } else {
+        dialogs_.saved(chosen->path);
         messages.information(QStringLiteral("保存Excel文件成功!"));
+    }
 }
 
 QString SpreadsheetExportFlow::failureMessage(const platform::WriteFailure& failure) {

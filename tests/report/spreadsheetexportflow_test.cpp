@@ -73,6 +73,7 @@ class ScriptedDialogs : public ExportDialogs {
     // What the dialogs saw.
     QList<QStringList> filtersShown;
     QStringList textBoxes; // "title|prompt|initial"
+    QStringList savedFiles;
     bool windowEnabledMeanwhile = false;
 
     std::optional<SaveChoice> savePath(QWidget* parent, const QList<FileFilter>& filters) override {
@@ -89,6 +90,7 @@ class ScriptedDialogs : public ExportDialogs {
         textBoxes << title + QLatin1Char('|') + prompt + QLatin1Char('|') + initial;
         return sheetName;
     }
+    void saved(const QString& path) override { savedFiles << path; }
 };
 
 struct FlowCase {
@@ -356,6 +358,25 @@ TEST(SpreadsheetExportSave, WritesBothTypesInAChildToo) {
     }
 }
 
+// The dialogs hear of a file only when it was saved (the save dialog then
+// opens in its folder next time), with the extension the export gave it.
+TEST(SpreadsheetExportFlowSaved, TellsTheDialogsOfSavedFilesOnly) {
+    QTemporaryDir folder;
+    RecordingMessageBoxes messages;
+    ScriptedDialogs dialogs;
+    dialogs.sheetName = QStringLiteral("工作表1");
+    // a folder removed after the dialog: the file cannot be created
+    dialogs.paths = {ExportDialogs::SaveChoice{folder.filePath("gone/a.xls"), 0},
+                     ExportDialogs::SaveChoice{folder.filePath("b"), 1}, std::nullopt};
+    for (int run = 0; run < 3; ++run)
+        SpreadsheetExportFlow(dialogs).run(nullptr, reportsamples::threeItemReport());
+
+    EXPECT_EQ(dialogs.savedFiles, QStringList{folder.filePath("b.xlsx")});
+    ASSERT_EQ(messages.messages().size(), 2);
+    EXPECT_EQ(messages.messages()[0].kind, Kind::Error);
+    EXPECT_EQ(messages.messages()[1].kind, Kind::Information);
+}
+
 // A failed export says why; a file in use keeps the export's own words.
 TEST(SpreadsheetExportFailureMessage, GivesTheReasonOnTheSecondLine) {
     const struct {
@@ -447,7 +468,7 @@ class WorkingFolder {
 
 // The folder the save dialog shows once open (as text, so that a failure
 // shows it); the dialog then takes `file` (when given) or is cancelled.
-std::string folderShownThenChoose(const QString& file) {
+std::string folderShownThenChoose(korvane::QtExportDialogs& dialogs, const QString& file) {
     QString shown;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -462,30 +483,37 @@ std::string folderShownThenChoose(const QString& file) {
         if (dialog->isVisible())
             dialog->reject();
     });
-    korvane::QtExportDialogs dialogs;
     const auto choice = dialogs.savePath(nullptr, {{QStringLiteral("表格文件(*.xls)"), "xls"}});
     EXPECT_EQ(choice.has_value(), !file.isEmpty());
     return shown.toStdString();
 }
 
 // The save dialog opens in the documents folder, not in the folder the program
-// was started from, and later in the folder of the last export of this run.
-TEST(SpreadsheetExportDialog, OpensInTheDocumentsThenInTheLastExportsFolder) {
+// was started from, and later in the folder of the last file saved in this
+// run: a folder chosen for an export that then failed is not offered again.
+TEST(SpreadsheetExportDialog, OpensInTheDocumentsThenInTheLastSavedFilesFolder) {
     QTemporaryDir home;
     const EnvironmentVariable homeVariable("HOME", QFile::encodeName(home.path()));
     // no user-dirs.dirs there: the documents folder is ~/Documents
     const EnvironmentVariable config("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    for (const char* folder : {"Documents", "started-here", "exports"})
+    for (const char* folder : {"Documents", "started-here", "exports", "failed"})
         ASSERT_TRUE(QDir(home.path()).mkpath(folder));
     const WorkingFolder startedIn(home.filePath("started-here"));
     RecordingMessageBoxes messages;
+    korvane::QtExportDialogs dialogs;
+    const std::string documents = home.filePath("Documents").toStdString();
+    const std::string exports = home.filePath("exports").toStdString();
 
-    EXPECT_EQ(folderShownThenChoose(home.filePath("exports/a.xls")),
-              home.filePath("Documents").toStdString());
-    EXPECT_EQ(folderShownThenChoose(QString()), home.filePath("exports").toStdString());
+    // chosen, but not (yet) saved
+    EXPECT_EQ(folderShownThenChoose(dialogs, home.filePath("exports/a.xls")), documents);
+    EXPECT_EQ(folderShownThenChoose(dialogs, QString()), documents);
+    dialogs.saved(home.filePath("exports/a.xls"));
+    EXPECT_EQ(folderShownThenChoose(dialogs, home.filePath("failed/b.xls")), exports);
+    // the export to failed/b.xls did not succeed
+    EXPECT_EQ(folderShownThenChoose(dialogs, QString()), exports);
     // a folder removed since is not shown
     QDir(home.filePath("exports")).removeRecursively();
-    EXPECT_EQ(folderShownThenChoose(QString()), home.filePath("Documents").toStdString());
+    EXPECT_EQ(folderShownThenChoose(dialogs, QString()), documents);
     EXPECT_TRUE(messages.messages().isEmpty());
 }
 
