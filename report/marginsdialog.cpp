@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "marginsdialog.h"
 
+#include "messageboxes.h"
+#include "reportpainter.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace korvane {
 namespace {
@@ -26,9 +30,20 @@ constexpr FieldRow kFields[] = {
     {"表头与表格间隔:", ReportGrid::HeaderGap},
 };
 
+// Millimetres from tenths, without a trailing ".0".
+QString millimetres(double tenths) {
+    return QString::number(std::round(tenths) / 10.0, 'f', 1).remove(QStringLiteral(".0"));
+}
+
+// The paper in tenths of a millimetre, as the settings are.
+QSizeF paperSize(const QPageLayout& paper) {
+    return paper.fullRect(QPageLayout::Millimeter).size() * 10;
+}
+
 } // namespace
 
-MarginsDialog::MarginsDialog(const Settings& settings, QWidget* parent) : QDialog(parent) {
+MarginsDialog::MarginsDialog(const Settings& settings, const QPageLayout& paper, QWidget* parent)
+    : QDialog(parent), paper_(paper) {
     setWindowTitle(QStringLiteral("页边距设置(单位: 0.1毫米)"));
     auto* form = new QFormLayout;
     auto* digits =
@@ -56,10 +71,10 @@ MarginsDialog::MarginsDialog(const Settings& settings, QWidget* parent) : QDialo
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    show(settings);
+    showSettings(settings);
 }
 
-void MarginsDialog::show(const Settings& settings) {
+void MarginsDialog::showSettings(const Settings& settings) {
     for (int i = 1; i <= ReportGrid::kPrintSettingCount; ++i)
         fields_[size_t(i)]->setText(QString::number(settings[size_t(i)]));
 }
@@ -72,8 +87,54 @@ MarginsDialog::Settings MarginsDialog::settings() const {
     return settings;
 }
 
+void MarginsDialog::accept() {
+    const QString why = problem(settings(), paper_);
+    if (why.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    platform::MessageBoxes::current().warning(why);
+    // Back to the first field of the settings to correct, the values as typed.
+    const QSizeF paper = paperSize(paper_);
+    const QSizeF room = ReportPainter::tableRoom(tableMargins(settings()), paper);
+    const bool tooNarrow =
+        room.width() < std::min<double>(ReportPainter::kLeastTableRoom, paper.width());
+    QLineEdit* field = fields_[size_t(tooNarrow ? ReportGrid::LeftMargin : ReportGrid::TopMargin)];
+    field->setFocus();
+    field->selectAll();
+}
+
+QString MarginsDialog::problem(const Settings& settings, const QPageLayout& paper) {
+    const QMarginsF margins = tableMargins(settings);
+    const QSizeF size = paperSize(paper);
+    const QSizeF room = ReportPainter::tableRoom(margins, size);
+    // The table's least room, or the whole paper on paper smaller than that.
+    const double leastWidth = std::min<double>(ReportPainter::kLeastTableRoom, size.width());
+    const double leastHeight = std::min<double>(ReportPainter::kLeastTableRoom, size.height());
+    QStringList lines;
+    if (room.width() < leastWidth)
+        lines << QStringLiteral("纸宽 %1 毫米，左、右边距合计 %2 毫米，留给表格的宽度不到 %3 "
+                                "毫米：左、右边距合计最多填 %4。")
+                     .arg(millimetres(size.width()), millimetres(margins.left() + margins.right()),
+                          millimetres(leastWidth))
+                     .arg(std::floor(size.width() - leastWidth));
+    if (room.height() < leastHeight)
+        lines << QStringLiteral("纸高 %1 毫米，上、下边距与页眉、页脚、表头与表格间隔合计 %2 "
+                                "毫米，留给表格的高度不到 %3 毫米：这五项合计最多填 %4。")
+                     .arg(millimetres(size.height()), millimetres(margins.top() + margins.bottom()),
+                          millimetres(leastHeight))
+                     .arg(std::floor(size.height() - leastHeight));
+    if (lines.isEmpty())
+        return {};
+    QString name = paper.pageSize().name();
+    name += paper.orientation() == QPageLayout::Landscape ? QStringLiteral("，横向")
+                                                          : QStringLiteral("，纵向");
+    return QStringLiteral("页边距太大，纸张（%1）上放不下表格。\n").arg(name) + lines.join('\n') +
+           QStringLiteral("\n请改小后再确定（单位：0.1毫米）。");
+}
+
 void MarginsDialog::restoreDefaults() {
-    show(settingsOf(ReportGrid()));
+    showSettings(settingsOf(ReportGrid()));
 }
 
 MarginsDialog::Settings MarginsDialog::settingsOf(const ReportGrid& grid) {
@@ -81,6 +142,12 @@ MarginsDialog::Settings MarginsDialog::settingsOf(const ReportGrid& grid) {
     for (int i = 1; i <= ReportGrid::kPrintSettingCount; ++i)
         settings[size_t(i)] = grid.printSetting(i);
     return settings;
+}
+
+QMarginsF MarginsDialog::tableMargins(const Settings& settings) {
+    ReportGrid grid;
+    apply(settings, grid);
+    return ReportPainter::tableMargins(grid);
 }
 
 void MarginsDialog::apply(const Settings& settings, ReportGrid& grid) {

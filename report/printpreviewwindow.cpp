@@ -77,7 +77,7 @@ void PrintPreviewWindow::goToPage(int page) {
 
 void PrintPreviewWindow::editMargins() {
     MarginsDialog::Settings settings = MarginsDialog::settingsOf(grid_);
-    if (!dialogs_.margins(this, settings))
+    if (!dialogs_.margins(this, printer_.pageLayout(), settings))
         return;
     MarginsDialog::apply(settings, grid_);
     preview_->updatePreview();

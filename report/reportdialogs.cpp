@@ -19,8 +19,9 @@ ReportDialogs ReportDialogs::standard() {
         QPageSetupDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;
     };
-    dialogs.margins = [](QWidget* parent, MarginsDialog::Settings& settings) {
-        MarginsDialog dialog(settings, parent);
+    dialogs.margins = [](QWidget* parent, const QPageLayout& paper,
+                         MarginsDialog::Settings& settings) {
+        MarginsDialog dialog(settings, paper, parent);
         if (dialog.exec() != QDialog::Accepted)
             return false;
         settings = dialog.settings();

@@ -18,8 +18,10 @@ struct ReportDialogs {
     std::function<bool(QWidget* parent, QPrinter& printer)> print;
     // "打印设置": paper and printer; true when confirmed.
     std::function<bool(QWidget* parent, QPrinter& printer)> pageSetup;
-    // "页边距": edits the settings in place; true when confirmed.
-    std::function<bool(QWidget* parent, MarginsDialog::Settings& settings)> margins;
+    // "页边距": edits the settings for `paper` in place; true when confirmed.
+    std::function<bool(QWidget* parent, const QPageLayout& paper,
+                       MarginsDialog::Settings& settings)>
+        margins;
     // "到指定页": a page from 1 to `pageCount`, none when cancelled.
     std::function<std::optional<int>(QWidget* parent, int currentPage, int pageCount)> page;
 

@@ -7,7 +7,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -75,12 +77,42 @@ void ReportGridView::applyLayout() {
         if (grid.rowHeight(r) != grid.defaultRowHeight())
             verticalHeader()->resizeSection(r, grid.rowHeight(r));
     horizontalHeader()->setDefaultSectionSize(grid.defaultColumnWidth());
-    for (int c = 0; c < grid.columnCount(); ++c)
-        horizontalHeader()->resizeSection(c, grid.columnWidth(c));
+    fitColumns();
     clearSpans();
     for (const CellRange& range : grid.merges())
         setSpan(range.firstRow, range.firstColumn, range.lastRow - range.firstRow + 1,
                 range.lastColumn - range.firstColumn + 1);
+}
+
+void ReportGridView::updateGeometries() {
+    QTableView::updateGeometries();
+    // The vertical scroll bar comes and goes with the view's height and the rows.
+    fitColumns();
+}
+
+void ReportGridView::fitColumns() {
+    const ReportGrid& grid = model_->grid();
+    if (grid.columnCount() <= 0)
+        return;
+    // The sheet is as wide as the view leaves room for when nothing scrolls:
+    // a vertical scroll bar would push its last column under the bar and add
+    // a horizontal one. The widest column gives up the bar's width instead,
+    // on screen only; paper keeps the sheet's widths.
+    const int room = viewport()->width();
+    const int bar = verticalScrollBar()->isVisibleTo(this) ? verticalScrollBar()->width() : 0;
+    const int excess = grid.totalWidth() - room;
+    int widest = 0;
+    for (int c = 1; c < grid.columnCount(); ++c)
+        if (grid.columnWidth(c) > grid.columnWidth(widest))
+            widest = c;
+    const int squeeze =
+        excess > 0 && excess <= bar ? std::min(excess, grid.columnWidth(widest) - 1) : 0;
+    QHeaderView* header = horizontalHeader();
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        const int width = grid.columnWidth(c) - (c == widest ? squeeze : 0);
+        if (header->sectionSize(c) != width)
+            header->resizeSection(c, width);
+    }
 }
 
 } // namespace korvane

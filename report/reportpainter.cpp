@@ -53,16 +53,67 @@ void ReportPainter::paintCell(QPainter& painter, const QRectF& rect, const Repor
                               int row, int column, std::optional<QColor> textColor) {
     painter.fillRect(rect, color(grid.backgroundColor(row, column)));
     const std::string& text = grid.cell(row, column).text;
-    if (text.empty())
+    const QRectF inner = rect.adjusted(kTextPadding, 1, -kTextPadding, -1);
+    if (text.empty() || inner.width() <= 0 || inner.height() <= 0)
         return;
     painter.setFont(cellFont(grid, row, column));
     painter.setPen(textColor.value_or(color(grid.textColor(row, column))));
-    int flags = alignmentFlags(grid.alignment(row, column));
-    flags |= grid.wordWrap(row, column) ? Qt::AlignTop | Qt::TextWordWrap
-                                        : Qt::AlignVCenter | Qt::TextSingleLine;
-    const QRectF inner = rect.adjusted(kTextPadding, 1, -kTextPadding, -1);
-    // Text that does not fit is clipped to the cell, never drawn over its neighbours.
-    painter.drawText(inner, flags, fromGbk(text));
+    const QString shown = fromGbk(text);
+    const TextFit fit =
+        fitText(painter, inner, shown, grid.alignment(row, column), grid.wordWrap(row, column));
+    // Text is clipped to the cell, never drawn over its neighbours.
+    if (fit.scale == 1.0) {
+        painter.drawText(fit.rect.translated(inner.topLeft()), shown, fit.option);
+        return;
+    }
+    const QTransform before = painter.transform();
+    painter.translate(inner.topLeft());
+    painter.scale(fit.scale, fit.scale);
+    painter.drawText(fit.rect, shown, fit.option);
+    painter.setTransform(before);
+}
+
+ReportPainter::TextFit ReportPainter::fitText(QPainter& painter, const QRectF& inner,
+                                              const QString& text, HorizontalAlignment alignment,
+                                              bool wordWrap) {
+    TextFit fit;
+    fit.option.setAlignment(Qt::Alignment(alignmentFlags(alignment)) |
+                            (wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
+    fit.option.setWrapMode(wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                    : QTextOption::NoWrap);
+    // Whether the text, drawn at `scale`, stays inside `inner`: laid out in
+    // the space that scale leaves it, a wrapped text takes fewer lines.
+    auto fits = [&](double scale) {
+        const QRectF used = painter.boundingRect(
+            QRectF(0, 0, inner.width() / scale, inner.height() / scale), text, fit.option);
+        constexpr double kSlack = 0.01;
+        return used.width() * scale <= inner.width() + kSlack &&
+               used.height() * scale <= inner.height() + kSlack;
+    };
+    double scale = 1.0;
+    if (!fits(scale)) {
+        // On one line the text fits at the scale its width and height give.
+        QTextOption oneLine = fit.option;
+        oneLine.setWrapMode(QTextOption::NoWrap);
+        const QRectF line = painter.boundingRect(inner, text, oneLine);
+        double least =
+            std::min({1.0, inner.width() / line.width(), inner.height() / line.height()});
+        while (!fits(least) && least > 1e-3)
+            least *= 0.9;
+        // A wrapped text may fit larger on more lines: the largest scale
+        // that fits, to a fraction of a percent.
+        double most = 1.0;
+        if (wordWrap) {
+            for (int step = 0; step < 10; ++step) {
+                const double middle = (least + most) / 2;
+                (fits(middle) ? least : most) = middle;
+            }
+        }
+        scale = least;
+    }
+    fit.scale = scale;
+    fit.rect = QRectF(0, 0, inner.width() / scale, inner.height() / scale);
+    return fit;
 }
 
 QPen ReportPainter::linePen(const ReportGrid& grid) {
@@ -99,9 +150,23 @@ void ReportPainter::paintLines(QPainter& painter, const QRectF& rect, const Repo
                                bool top, bool left) {
     std::vector<QLineF> lines;
     addLines(lines, rect, grid, top, left);
+    strokeLines(painter, lines, grid);
+}
+
+void ReportPainter::strokeLines(QPainter& painter, const std::vector<QLineF>& lines,
+                                const ReportGrid& grid) {
     if (lines.empty())
         return;
-    painter.setPen(linePen(grid));
+    QPen pen = linePen(grid);
+    painter.setPen(pen);
+    painter.drawLines(lines.data(), int(lines.size()));
+    // The preview draws a page smaller than paper: there a line of the
+    // sheet's width can come out thinner than a screen pixel and vanish. A
+    // one-pixel line along it, one pixel wide on whatever device draws it,
+    // keeps every line in sight; where the line is wider it lies inside it.
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    painter.setPen(pen);
     painter.drawLines(lines.data(), int(lines.size()));
 }
 
@@ -124,21 +189,57 @@ std::vector<ReportPainter::PageRows> ReportPainter::paginate(const ReportGrid& g
     return pages;
 }
 
+QMarginsF ReportPainter::tableMargins(const ReportGrid& grid) {
+    return QMarginsF(
+        grid.printSetting(ReportGrid::LeftMargin),
+        grid.printSetting(ReportGrid::TopMargin) + grid.printSetting(ReportGrid::PageHeader) +
+            grid.printSetting(ReportGrid::HeaderGap),
+        grid.printSetting(ReportGrid::RightMargin),
+        grid.printSetting(ReportGrid::BottomMargin) + grid.printSetting(ReportGrid::PageFooter));
+}
+
+QSizeF ReportPainter::tableRoom(const QMarginsF& margins, const QSizeF& paper) {
+    return {paper.width() - margins.left() - margins.right(),
+            paper.height() - margins.top() - margins.bottom()};
+}
+
+QMarginsF ReportPainter::fitMargins(const QMarginsF& margins, const QSizeF& paper) {
+    // Settings are never negative, but a negative one must not widen the table past the paper.
+    auto fit = [](double before, double after, double length) {
+        before = std::max(0.0, before);
+        after = std::max(0.0, after);
+        const double most = std::max(0.0, length - std::min<double>(kLeastTableRoom, length));
+        if (before + after > most) {
+            const double share = most / (before + after);
+            before *= share;
+            after *= share;
+        }
+        return std::pair(before, after);
+    };
+    const auto [left, right] = fit(margins.left(), margins.right(), paper.width());
+    const auto [top, bottom] = fit(margins.top(), margins.bottom(), paper.height());
+    return {left, top, right, bottom};
+}
+
 QRectF ReportPainter::tableArea(const QPrinter& printer, const ReportGrid& grid) {
     const QRectF paper = printer.pageLayout().fullRectPixels(printer.resolution());
     // Print settings are tenths of a millimetre.
     const double dots = printer.resolution() / 254.0;
-    auto setting = [&](int index) { return grid.printSetting(index) * dots; };
-    return paper.adjusted(setting(ReportGrid::LeftMargin),
-                          setting(ReportGrid::TopMargin) + setting(ReportGrid::PageHeader) +
-                              setting(ReportGrid::HeaderGap),
-                          -setting(ReportGrid::RightMargin),
-                          -(setting(ReportGrid::BottomMargin) + setting(ReportGrid::PageFooter)));
+    const QMarginsF margins = fitMargins(tableMargins(grid), paper.size() / dots);
+    return paper.marginsRemoved(margins * dots);
 }
 
 double ReportPainter::scale(const QRectF& tableArea, const ReportGrid& grid) {
     const int width = grid.totalWidth();
-    return width > 0 && tableArea.width() > 0 ? tableArea.width() / width : 1.0;
+    if (width <= 0 || tableArea.width() <= 0)
+        return 1.0;
+    int tallest = 0;
+    for (int r = 0; r < grid.rowCount(); ++r)
+        tallest = std::max(tallest, grid.rowHeight(r));
+    const double widthScale = tableArea.width() / width;
+    return tallest > 0 && tableArea.height() > 0
+               ? std::min(widthScale, tableArea.height() / tallest)
+               : widthScale;
 }
 
 std::vector<ReportPainter::PageRows> ReportPainter::pages(const QPrinter& printer,
@@ -197,11 +298,19 @@ void ReportPainter::paintPage(QPainter& painter, const QRectF& tableArea, const 
         top += height;
     }
     // The lines of a cell stay inside it, where no other cell paints: all
-    // the page's lines go in one stroke, far quicker than one per cell.
-    if (!lines.empty()) {
-        painter.setPen(linePen(grid));
-        painter.drawLines(lines.data(), int(lines.size()));
-    }
+    // the page's lines go in one stroke, far quicker than one per cell. They
+    // are cut to the page's rows here rather than by the clip: a preview
+    // drawn small rounds the clip's edge and the table's outer lines beside
+    // it apart, and loses them.
+    painter.setClipping(false);
+    std::erase_if(lines, [bottom = top](QLineF& line) {
+        if (line.y1() == line.y2())
+            return line.y1() < 0 || line.y1() > bottom;
+        line.setLine(line.x1(), std::clamp(line.y1(), 0.0, bottom), line.x2(),
+                     std::clamp(line.y2(), 0.0, bottom));
+        return line.y1() == line.y2();
+    });
+    strokeLines(painter, lines, grid);
     painter.restore();
 }
 

@@ -6,8 +6,11 @@
 #include <QColor>
 #include <QFont>
 #include <QLineF>
+#include <QMarginsF>
 #include <QPen>
 #include <QRectF>
+#include <QSizeF>
+#include <QTextOption>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -43,9 +46,23 @@ class ReportPainter {
     static QColor color(RgbColor rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
     // The cell's background and text in `rect` (sheet pixels); the text in
-    // `textColor` when given, else in the cell's own colour.
+    // `textColor` when given, else in the cell's own colour. No character is
+    // cut off: a wrapped text breaks into lines (between words where it can)
+    // and, like a text on one line that is too long for its cell, shrinks
+    // until it fits.
     static void paintCell(QPainter& painter, const QRectF& rect, const ReportGrid& grid, int row,
                           int column, std::optional<QColor> textColor = std::nullopt);
+
+    // How a cell's text goes into the space `inner` with the painter's font:
+    // laid out in `rect` (top-left at 0, 0) with `option`, then drawn at
+    // `scale` from the top-left of `inner`.
+    struct TextFit {
+        QRectF rect;
+        QTextOption option;
+        double scale = 1.0;
+    };
+    static TextFit fitText(QPainter& painter, const QRectF& inner, const QString& text,
+                           HorizontalAlignment alignment, bool wordWrap);
     // The grid lines of a cell (or merged range) at `rect`, as the grid's line
     // settings say, inside the rect: its right and bottom edges, and its top
     // and left edges where it starts the table (or the page).
@@ -55,16 +72,42 @@ class ReportPainter {
     static void addLines(std::vector<QLineF>& lines, const QRectF& rect, const ReportGrid& grid,
                          bool top, bool left);
     static QPen linePen(const ReportGrid& grid);
+    // Draws `lines` with the line pen, never thinner than one device pixel.
+    static void strokeLines(QPainter& painter, const std::vector<QLineF>& lines,
+                            const ReportGrid& grid);
 
     // Splits the rows into pages of at most `pageHeight` sheet pixels; a row
     // is never split, and a row taller than a page has a page to itself. A
     // grid without rows still prints one empty page.
     static std::vector<PageRows> paginate(const ReportGrid& grid, double pageHeight);
 
+    // The least width and height the table keeps on the paper, in tenths of a
+    // millimetre, or the paper's own width or height where that is less. At
+    // 5 cm the sheet's 570 pixels are 0.09 mm each: its 12-pixel text is
+    // still about a millimetre high, the finest a printer shows legibly, and
+    // 5 cm of height hold at least a few rows even when a wide paper scales
+    // the sheet up.
+    static constexpr int kLeastTableRoom = 500;
+
+    // How far the table keeps from the paper's edges, in tenths of a
+    // millimetre: the left and right margins, above it the top margin, page
+    // header and gap, below it the bottom margin and page footer.
+    static QMarginsF tableMargins(const ReportGrid& grid);
+    // The width and height the margins leave the table on `paper`, both in
+    // tenths of a millimetre; less than nothing when they overlap.
+    static QSizeF tableRoom(const QMarginsF& margins, const QSizeF& paper);
+    // `margins` (tenths of a millimetre) as far as `paper` (tenths of a
+    // millimetre) allows: where they leave the table less than its least
+    // room, the two sides shrink in proportion until they leave exactly that.
+    static QMarginsF fitMargins(const QMarginsF& margins, const QSizeF& paper);
+
     // Where the table goes on the paper (device pixels, full page): inside the
-    // margins, below the page header and its gap, above the page footer.
+    // margins, below the page header and its gap, above the page footer;
+    // margins too large for the paper are cut back as fitMargins says, so the
+    // table always has room.
     static QRectF tableArea(const QPrinter& printer, const ReportGrid& grid);
-    // Sheet pixels to device pixels: the sheet fills the table area's width.
+    // Sheet pixels to device pixels: the sheet fills the table area's width,
+    // unless its tallest row would then not fit on a page.
     static double scale(const QRectF& tableArea, const ReportGrid& grid);
     static std::vector<PageRows> pages(const QPrinter& printer, const ReportGrid& grid);
 

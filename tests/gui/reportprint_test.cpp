@@ -34,6 +34,8 @@ using korvane::ReportWindow;
 using korvane::SummaryItem;
 using korvane::platform::RecordingMessageBoxes;
 
+Q_DECLARE_METATYPE(MarginsDialog::Settings)
+
 namespace {
 
 std::vector<SummaryItem> lines(int count) {
@@ -42,6 +44,11 @@ std::vector<SummaryItem> lines(int count) {
         items.push_back({{std::to_string(i), korvane::toGbk("工字钢 I20a"), "200*100*7.0",
                           "27.929Kg/m", "6m", "167.57"}});
     return items;
+}
+
+QPageLayout paper(const QPageSize& size,
+                  QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+    return QPageLayout(size, orientation, QMarginsF());
 }
 
 const std::vector<std::string> kTitles = {korvane::toGbk("序号"),     korvane::toGbk("材料名称"),
@@ -80,7 +87,7 @@ struct Answers {
             printer.setPageOrientation(QPageLayout::Landscape);
             return true;
         };
-        d.margins = [this](QWidget*, MarginsDialog::Settings& settings) {
+        d.margins = [this](QWidget*, const QPageLayout&, MarginsDialog::Settings& settings) {
             if (!margins)
                 return false;
             settings = *margins;
@@ -310,7 +317,7 @@ class ReportPrintTest : public QObject {
 
     void marginsDialogFields() {
         MarginsDialog::Settings start{0, 1, 2, 3, 4, 5, 6, 7};
-        MarginsDialog dialog(start);
+        MarginsDialog dialog(start, paper(QPageSize::A4));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("页边距设置(单位: 0.1毫米)"));
         QCOMPARE(dialog.settings(), start);
         // The fields in the dialog's order, each tied to its setting.
@@ -341,6 +348,102 @@ class ReportPrintTest : public QObject {
             buttons << button->text();
         buttons.sort();
         QCOMPARE(buttons, (QStringList{"取消(&C)", "确定(&O)", "默认值"}));
+    }
+
+    // Settings that leave the table less than 5 cm of the paper's width or
+    // height (or less than the paper, on paper smaller than that) are
+    // refused, and the message names the settings to make smaller; the dialog
+    // stays open with the values as typed.
+    void marginsLeavingTooLittleRoomAreRefused_data() {
+        QTest::addColumn<QPageLayout>("layout");
+        QTest::addColumn<MarginsDialog::Settings>("settings");
+        QTest::addColumn<QStringList>("said"); // empty: accepted
+        const QPageLayout a6 = paper(QPageSize::A6);
+        // Left, right, top, bottom, page header, page footer, gap.
+        auto set = [](int l, int r, int t, int b, int h, int f, int g) {
+            return MarginsDialog::Settings{0, l, r, t, b, h, f, g};
+        };
+        const QString width = QStringLiteral("左、右边距合计最多填 %1。");
+        const QString height = QStringLiteral("这五项合计最多填 %1。");
+        QTest::newRow("A6, starting settings")
+            << a6 << set(40, 40, 20, 20, 60, 60, 20) << QStringList();
+        QTest::newRow("A6, 999 left, right, header, footer")
+            << a6 << set(999, 999, 20, 20, 999, 999, 20)
+            << QStringList{
+                   QStringLiteral("纸张（A6，纵向）"),
+                   QStringLiteral("纸宽 105 毫米，左、右边距合计 199.8 毫米"), width.arg(550),
+                   QStringLiteral("纸高 148 毫米，上、下边距与页眉、页脚、表头与表格间隔合计 "
+                                  "205.8 毫米"),
+                   height.arg(980)};
+        QTest::newRow("A6, 5 cm wide exactly")
+            << a6 << set(275, 275, 0, 0, 490, 490, 0) << QStringList();
+        QTest::newRow("A6, 0.1 mm less wide")
+            << a6 << set(276, 275, 0, 0, 0, 0, 0) << QStringList{width.arg(550)};
+        QTest::newRow("A6, 0.1 mm less high")
+            << a6 << set(0, 0, 0, 0, 490, 490, 1) << QStringList{height.arg(980)};
+        QTest::newRow("A4 landscape, 999 everywhere")
+            << paper(QPageSize::A4, QPageLayout::Landscape)
+            << set(999, 999, 999, 999, 999, 999, 999)
+            << QStringList{QStringLiteral("纸张（A4，横向）"), height.arg(1600)};
+        const QPageLayout stamp = paper(QPageSize(QSizeF(40, 30), QPageSize::Millimeter));
+        QTest::newRow("paper smaller than 5 cm, no margins")
+            << stamp << set(0, 0, 0, 0, 0, 0, 0) << QStringList();
+        QTest::newRow("paper smaller than 5 cm, a margin")
+            << stamp << set(0, 0, 0, 0, 0, 0, 1) << QStringList{height.arg(0)};
+    }
+    void marginsLeavingTooLittleRoomAreRefused() {
+        QFETCH(QPageLayout, layout);
+        QFETCH(MarginsDialog::Settings, settings);
+        QFETCH(QStringList, said);
+        RecordingMessageBoxes messages;
+        MarginsDialog dialog(settings, layout);
+        dialog.QWidget::show();
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("确定(&O)"))
+                QTest::mouseClick(button, Qt::LeftButton);
+        if (said.isEmpty()) {
+            QCOMPARE(messages.messages().size(), 0);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY(!dialog.isVisible());
+            return;
+        }
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].kind, RecordingMessageBoxes::Kind::Warning);
+        for (const QString& part : said)
+            QVERIFY2(messages.messages()[0].text.contains(part),
+                     qPrintable(messages.messages()[0].text));
+        // Only the dimension that lacks room is named.
+        const bool narrow = said.join(QString()).contains(QStringLiteral("左、右"));
+        QCOMPARE(messages.messages()[0].text.contains(QStringLiteral("纸宽")), narrow);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.settings(), settings);
+    }
+
+    // The preview's margins, however they were confirmed, never leave the
+    // sheet without room: A6 paper with 999 on four sides prints the three
+    // lines' sheet on one page instead of one empty page per row.
+    void previewWithMarginsTooLargeForThePaper() {
+        QTemporaryDir dir;
+        Answers answers{dir.filePath(QStringLiteral("preview.pdf"))};
+        auto* window = new ReportWindow(lines(3), kTitles);
+        ReportDialogs dialogs = answers.dialogs();
+        dialogs.pageSetup = [](QWidget*, QPrinter& printer) {
+            printer.setPageSize(QPageSize(QPageSize::A6));
+            return true;
+        };
+        window->setDialogs(dialogs);
+        window->printPreview();
+        korvane::PrintPreviewWindow* preview = window->previewWindow();
+        MarginsDialog::Settings settings = MarginsDialog::settingsOf(window->grid());
+        for (int side : {ReportGrid::LeftMargin, ReportGrid::RightMargin, ReportGrid::PageHeader,
+                         ReportGrid::PageFooter})
+            settings[size_t(side)] = 999;
+        answers.margins = settings;
+        preview->findChild<QPushButton*>(QStringLiteral("打印设置"))->click();
+        preview->findChild<QPushButton*>(QStringLiteral("页边距"))->click();
+        QCOMPARE(window->grid().printSetting(ReportGrid::LeftMargin), 999);
+        QCOMPARE(preview->pageCount(), 1);
+        delete window;
     }
 
     void pageJumpRefusesPagesOutsideTheDocument_data() {

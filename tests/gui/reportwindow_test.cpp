@@ -224,6 +224,30 @@ class ReportWindowTest : public QObject {
         QVERIFY(f.window->gridView()->verticalScrollBar()->maximum() > 0);
     }
 
+    // The vertical scroll bar of a long list takes its width from the widest
+    // column on screen: "备注" stays whole beside the bar and nothing scrolls
+    // sideways. A list that does not scroll shows the sheet's own widths, and
+    // the sheet, which prints, keeps them in both.
+    void scrollBarLeavesTheLastColumnWhole() {
+        for (int count : {3, 30}) {
+            ReportFixture f(count);
+            QVERIFY(f.shown);
+            korvane::ReportGridView* view = f.window->gridView();
+            const korvane::ReportGrid& grid = f.window->grid();
+            QCOMPARE(view->verticalScrollBar()->isVisible(), count == 30);
+            QVERIFY(!view->horizontalScrollBar()->isVisible());
+            const int last = grid.columnCount() - 1;
+            QVERIFY(view->columnViewportPosition(last) + view->columnWidth(last) <=
+                    view->viewport()->width());
+            // The widest column, "规格型号", gives up what the bar takes.
+            const int squeezed = count == 30 ? grid.totalWidth() - view->viewport()->width() : 0;
+            QVERIFY(squeezed >= 0 && squeezed <= view->verticalScrollBar()->width());
+            for (int c = 0; c <= last; ++c)
+                QCOMPARE(view->columnWidth(c), grid.columnWidth(c) - (c == 2 ? squeezed : 0));
+            QCOMPARE(grid.columnWidth(2), 140);
+        }
+    }
+
     void alwaysOnTopBox() {
         ReportFixture f;
         QVERIFY(f.shown);
