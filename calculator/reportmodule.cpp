@@ -9,8 +9,8 @@ namespace {
 CreateWindow provided = nullptr;
 
 CreateWindow load() {
-    return reinterpret_cast<CreateWindow>(platform::ProgramModule::resolve(
-        QStringLiteral("korvane_report"), "korvaneCreateReportWindow"));
+    return reinterpret_cast<CreateWindow>(
+        platform::ProgramModule::resolve(QStringLiteral("korvane_report"), kEntryName));
 }
 } // namespace
 

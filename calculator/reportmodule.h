@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "summaryitem.h"
-
-#include <span>
-#include <string>
-
-class QWidget;
+#include "reportentry.h"
 
 namespace korvane {
 
@@ -15,10 +10,6 @@ namespace korvane {
 // support and spreadsheet libraries they need then cost nothing at start-up,
 // when nothing on screen needs them.
 namespace ReportModule {
-
-// Makes a report window of `lines` without owner; it destroys itself when closed.
-using CreateWindow = QWidget* (*)(std::span<const SummaryItem> lines,
-                                  std::span<const std::string> columnTitles);
 
 // The module's maker of report windows, from beside the program (or the
 // program's installed library folder), loaded on the first call; nullptr when
