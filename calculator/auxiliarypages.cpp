@@ -12,9 +12,11 @@ using H = HiddenButton;
 
 constexpr QRgb kGreen = qRgb(0, 128, 0);
 
+// Both tools lie on nested tabs: their boxes end, and the weighbridge notes
+// sit, high enough to stay clear of the bottom bar.
 // clang-format off
 constexpr ControlRow kWeighbridge[] = {
-    {K::GroupBox, "分组框3", "", {27, 8, 540, 210}},
+    {K::GroupBox, "分组框3", "", {27, 8, 540, 190}},
     {K::Title, "标签27", "磅差计算", {12, -6, 98, 31}, "分组框3"},
     {K::Label, "标签26", "出库重量(吨):", {51, 40, 91, 28}, "分组框3"},
     {K::NumberInput, "编辑框40", "", {147, 40, 80, 28}, "分组框3"},
@@ -24,12 +26,12 @@ constexpr ControlRow kWeighbridge[] = {
     {K::ResultBlue, "编辑框38", "", {147, 100, 80, 28}, "分组框3"},
     {K::Label, "标签6", "处理(吨):", {266, 100, 69, 28}, "分组框3", qRgb(128, 0, 128)},
     {K::ResultRed, "编辑框37", "", {364, 100, 80, 28}, "分组框3"},
-    {K::FormulaLabel, "标签24", "处理磅差 = 出库重量 * 0.997 - 收货重量", {23, 160, 290, 24}, "分组框3"},
-    {K::FormulaText, "标签17", "注：负值表示不用处理磅差，正值表示需处理磅差的重量。", {23, 180, 370, 24}, "分组框3"},
+    {K::FormulaLabel, "标签24", "处理磅差 = 出库重量 * 0.997 - 收货重量", {23, 148, 290, 20}, "分组框3"},
+    {K::FormulaText, "标签17", "注：负值表示不用处理磅差，正值表示需处理磅差的重量。", {23, 166, 370, 20}, "分组框3"},
 };
 
 constexpr ControlRow kCapitals[] = {
-    {K::GroupBox, "分组框11", "", {27, 8, 547, 210}},
+    {K::GroupBox, "分组框11", "", {27, 8, 547, 190}},
     {K::Title, "标签22", "金额大写转换", {12, -6, 131, 31}, "分组框11"},
     {K::Label, "标签28", "输入金额数值:", {54, 62, 115, 28}, nullptr, kGreen},
     {K::NumberInput, "编辑框41", "", {175, 62, 280, 32}},

@@ -162,9 +162,17 @@ class ShowFilter : public QObject {
 void buildControls(std::span<const ControlRow> rows, QWidget* page) {
     for (const ControlRow& row : rows) {
         QWidget* parent = page;
+        QRect rect = row.rect;
         if (row.parent != nullptr) {
             parent = page->findChild<QWidget*>(QString::fromUtf8(row.parent));
             Q_ASSERT(parent != nullptr);
+            // A title sits across its box's top frame line, partly above the
+            // box. A group box would cut off what lies outside it, so the
+            // title lies on the page at the same place, over the box.
+            if (row.kind == ControlKind::Title) {
+                rect.translate(parent->mapTo(page, QPoint(0, 0)));
+                parent = page;
+            }
         }
         QWidget* widget = nullptr;
         switch (row.kind) {
@@ -197,7 +205,7 @@ void buildControls(std::span<const ControlRow> rows, QWidget* page) {
         if (row.color != 0)
             setColors(widget, row.color);
         widget->setObjectName(QString::fromUtf8(row.name));
-        widget->setGeometry(row.rect);
+        widget->setGeometry(rect);
         // Later controls overlap earlier ones only where the layout says so;
         // titles that sit on a group box's frame must stay on top of it.
         widget->raise();

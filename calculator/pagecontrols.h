@@ -43,7 +43,8 @@ struct ControlRow {
 };
 
 // Creates the controls on `page`, in order (so a group box must come before
-// the controls inside it).
+// the controls inside it). A group box's title is placed by its box but made
+// on the page, so that the part above the box's top edge is not cut off.
 void buildControls(std::span<const ControlRow> rows, QWidget* page);
 
 // The named line edit on a page (nullptr when absent).

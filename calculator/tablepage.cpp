@@ -114,8 +114,8 @@ void TablePage::rowClicked() {
     const QList<QTableWidgetSelectionRange> ranges = list_->selectedRanges();
     if (ranges.isEmpty()) {
         filledRow_ = -1;
-        g_->clear();
-        model_->clear();
+        setFieldText(g_, {});
+        setFieldText(model_, {});
     } else {
         filledRow_ = ranges.first().topRow();
         setFieldText(g_, table_.weightText(filledRow_));

@@ -11,20 +11,22 @@ using H = HiddenButton;
 
 // The lists on nested pages are 190 high, 20 less than elsewhere: they start
 // below the nested tab strip, and a taller list would end under the bottom
-// bar, where its last rows could never be clicked.
+// bar, where its last rows could never be clicked. For the same reason the
+// fields beside them sit a little higher than on the other pages: the length
+// field, typed in last, ends level with the list, whole above the bar.
 
 // clang-format off
 constexpr ControlRow kCheckeredPlate[] = {
     {K::List, "超级列表框9", "", {28, 9, 200, 190}},
     {K::Title, "标签21", "扁豆形花纹钢板重量计算", {297, 15, 218, 24}},
-    {K::Label, "标签13", "理论重量G(Kg/m):", {285, 54, 118, 28}},
-    {K::ResultBlue, "编辑框9", "", {412, 54, 120, 28}},
-    {K::Label, "标签18", "花纹板重量(Kg):", {285, 94, 123, 28}},
-    {K::ResultRed, "编辑框10", "", {412, 94, 120, 28}},
-    {K::Label, "标签19", "规格型号:", {285, 134, 70, 28}},
-    {K::ResultModel, "编辑框11", "", {412, 134, 120, 28}},
-    {K::Label, "标签20", "计算面积S(㎡):", {285, 174, 95, 28}},
-    {K::LengthInput, "编辑框12", "", {412, 174, 120, 28}},
+    {K::Label, "标签13", "理论重量G(Kg/m):", {285, 51, 118, 28}},
+    {K::ResultBlue, "编辑框9", "", {412, 51, 120, 28}},
+    {K::Label, "标签18", "花纹板重量(Kg):", {285, 91, 123, 28}},
+    {K::ResultRed, "编辑框10", "", {412, 91, 120, 28}},
+    {K::Label, "标签19", "规格型号:", {285, 131, 70, 28}},
+    {K::ResultModel, "编辑框11", "", {412, 131, 120, 28}},
+    {K::Label, "标签20", "计算面积S(㎡):", {285, 171, 95, 28}},
+    {K::LengthInput, "编辑框12", "", {412, 171, 120, 28}},
 };
 
 constexpr ControlRow kIBeam[] = {
@@ -45,28 +47,28 @@ constexpr ControlRow kEqualAngle[] = {
     {K::List, "超级列表框2", "", {28, 9, 200, 190}},
     {K::Sketch, "图片框6", ":/sketches/equalangle.svg", {244, 25, 80, 64}},
     {K::Title, "标签88", "等边角钢重量计算", {374, 15, 192, 24}},
-    {K::Label, "标签83", "理论重量G(Kg/m):", {350, 54, 118, 28}},
-    {K::ResultBlue, "编辑框66", "", {477, 54, 90, 28}},
-    {K::Label, "标签84", "等边角钢(Kg):", {350, 94, 123, 28}},
-    {K::ResultRed, "编辑框67", "", {477, 94, 90, 28}},
-    {K::Label, "标签85", "角钢型号:", {350, 134, 70, 28}},
-    {K::ResultModel, "编辑框68", "", {477, 134, 90, 28}},
-    {K::Label, "标签86", "角钢长度l(m):", {350, 174, 89, 28}},
-    {K::LengthInput, "编辑框69", "", {477, 174, 90, 28}},
+    {K::Label, "标签83", "理论重量G(Kg/m):", {350, 51, 118, 28}},
+    {K::ResultBlue, "编辑框66", "", {477, 51, 90, 28}},
+    {K::Label, "标签84", "等边角钢(Kg):", {350, 91, 123, 28}},
+    {K::ResultRed, "编辑框67", "", {477, 91, 90, 28}},
+    {K::Label, "标签85", "角钢型号:", {350, 131, 70, 28}},
+    {K::ResultModel, "编辑框68", "", {477, 131, 90, 28}},
+    {K::Label, "标签86", "角钢长度l(m):", {350, 171, 89, 28}},
+    {K::LengthInput, "编辑框69", "", {477, 171, 90, 28}},
 };
 
 constexpr ControlRow kUnequalAngle[] = {
     {K::List, "超级列表框3", "", {28, 9, 200, 190}},
     {K::Sketch, "图片框7", ":/sketches/unequalangle.svg", {234, 25, 80, 60}},
     {K::Title, "标签89", "不等边角钢重量计算", {344, 15, 192, 24}},
-    {K::Label, "标签90", "理论重量G(Kg/m):", {323, 54, 110, 28}},
-    {K::ResultBlue, "编辑框73", "", {450, 54, 120, 28}},
-    {K::Label, "标签91", "不等边角钢(Kg):", {323, 94, 123, 28}},
-    {K::ResultRed, "编辑框71", "", {450, 94, 120, 28}},
-    {K::Label, "标签92", "角钢型号:", {323, 134, 70, 28}},
-    {K::ResultModel, "编辑框72", "", {450, 134, 120, 28}},
-    {K::Label, "标签93", "角钢长度l(m):", {323, 174, 89, 28}},
-    {K::LengthInput, "编辑框70", "", {450, 174, 120, 28}},
+    {K::Label, "标签90", "理论重量G(Kg/m):", {323, 51, 110, 28}},
+    {K::ResultBlue, "编辑框73", "", {450, 51, 120, 28}},
+    {K::Label, "标签91", "不等边角钢(Kg):", {323, 91, 123, 28}},
+    {K::ResultRed, "编辑框71", "", {450, 91, 120, 28}},
+    {K::Label, "标签92", "角钢型号:", {323, 131, 70, 28}},
+    {K::ResultModel, "编辑框72", "", {450, 131, 120, 28}},
+    {K::Label, "标签93", "角钢长度l(m):", {323, 171, 89, 28}},
+    {K::LengthInput, "编辑框70", "", {450, 171, 120, 28}},
 };
 
 constexpr ControlRow kChannel[] = {
@@ -86,14 +88,14 @@ constexpr ControlRow kChannel[] = {
 constexpr ControlRow kHBeam[] = {
     {K::List, "超级列表框5", "", {28, 8, 300, 190}},
     {K::Title, "标签109", "热轧H型钢重量计算", {360, 15, 181, 24}},
-    {K::Label, "标签110", "理论重量G(Kg/m):", {341, 54, 112, 28}},
-    {K::ResultBlue, "编辑框86", "", {468, 54, 100, 28}},
-    {K::Label, "标签111", "H型钢重量(Kg):", {341, 94, 126, 28}},
-    {K::ResultRed, "编辑框87", "", {468, 94, 100, 28}},
-    {K::Label, "标签112", "H型钢型号:", {341, 134, 70, 28}},
-    {K::ResultModel, "编辑框88", "", {441, 134, 130, 28}},
-    {K::Label, "标签113", "H型钢长度l(m):", {341, 174, 92, 28}},
-    {K::LengthInput, "编辑框89", "", {441, 174, 130, 28}},
+    {K::Label, "标签110", "理论重量G(Kg/m):", {341, 51, 112, 28}},
+    {K::ResultBlue, "编辑框86", "", {468, 51, 100, 28}},
+    {K::Label, "标签111", "H型钢重量(Kg):", {341, 91, 126, 28}},
+    {K::ResultRed, "编辑框87", "", {468, 91, 100, 28}},
+    {K::Label, "标签112", "H型钢型号:", {341, 131, 70, 28}},
+    {K::ResultModel, "编辑框88", "", {441, 131, 130, 28}},
+    {K::Label, "标签113", "H型钢长度l(m):", {341, 171, 92, 28}},
+    {K::LengthInput, "编辑框89", "", {441, 171, 130, 28}},
 };
 
 constexpr ControlRow kWeldedPipe[] = {

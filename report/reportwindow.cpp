@@ -14,6 +14,7 @@
 #include "spreadsheetexportflow.h"
 #include "staysontop.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGuiApplication>
@@ -180,6 +181,11 @@ void ReportWindow::buildControls(int gridHeight) {
                        gridHeight, belowGrid_);
     date_->setCalendarPopup(true);
     date_->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
+    // Dates are Chinese on a desktop of any language: month and day names,
+    // and weeks from Monday as Chinese calendars print them. Only the date
+    // control: the program's numbers keep their fixed format.
+    date_->setLocale(QLocale(QLocale::Chinese, QLocale::China));
+    date_->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
 
     QPushButton* buttons[std::size(kButtons)];
     for (size_t i = 0; i < std::size(kButtons); ++i)
