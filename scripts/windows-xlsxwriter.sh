@@ -65,7 +65,8 @@ if [ ! -f "$src/CMakeLists.txt" ]; then
   # Only what the library is built from: the archive also holds the
   # documentation and the test files (20 MB).
   tar -C "$sources" -xzf "$sources/libxlsxwriter_$version.orig.tar.gz" \
-    "libxlsxwriter-RELEASE_$version/"{CMakeLists.txt,License.txt,cmake,dev/release,include,src,third_party}
+    "libxlsxwriter-RELEASE_$version/"{CMakeLists.txt,License.txt,cmake,dev/release} \
+    "libxlsxwriter-RELEASE_$version/"{include,src,third_party}
 fi
 
 work=$prefix.build
