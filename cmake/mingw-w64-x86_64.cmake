@@ -4,11 +4,12 @@
 #
 #   cmake -S . -B build-windows -G Ninja \
 #       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-#       -DCMAKE_PREFIX_PATH=/path/to/Qt/6.x/mingw_64
+#       -DCMAKE_PREFIX_PATH="/path/to/Qt/6.x/mingw_64;$(bash scripts/windows-xlsxwriter.sh)"
 #
 # Without a Qt for Windows configure with -DKORVANE_BUILD_GUI=OFF: the
 # libraries that need no Qt and their tests (scripts/windows-tests.sh runs
-# those under wine).
+# those under wine). The .xlsx export needs libxlsxwriter for Windows, which
+# scripts/windows-xlsxwriter.sh builds, and zlib (libz-mingw-w64-dev).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -36,3 +37,7 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # pkg-config reads the target's .pc files only, never the build machine's.
 set(ENV{PKG_CONFIG_LIBDIR} "${CMAKE_FIND_ROOT_PATH}/lib/pkgconfig")
 set(ENV{PKG_CONFIG_SYSROOT_DIR} "")
+
+# Programs are linked static (above), so zlib is the root's static library,
+# not its import library for zlib1.dll that find_package(ZLIB) would pick.
+set(ZLIB_LIBRARY "${CMAKE_FIND_ROOT_PATH}/lib/libz.a" CACHE FILEPATH "zlib for Windows, static")

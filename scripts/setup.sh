@@ -28,7 +28,7 @@ test_packages=(
   espeak-ng sox
   librsvg2-bin qrencode zbar-tools desktop-file-utils
   lintian appstream
-  g++-mingw-w64-x86-64-posix wine wine64
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
 )
 nogui_packages=(libreoffice-calc-nogui)
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libraries that need no Qt and their tests for 64-bit Windows
 # with mingw-w64 into build-windows/ and runs the tests under wine, in a wine
-# prefix of their own (build-windows/wine). The .xlsx export and the Qt
-# program are not part of this build. Fails when a test fails.
+# prefix of their own (build-windows/wine). The .xlsx export is built with
+# libxlsxwriter for Windows (scripts/windows-xlsxwriter.sh builds it once into
+# ~/.cache/korvane); the Qt program is not part of this build. Fails when a
+# test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -39,10 +41,20 @@ trap finish EXIT
 "$wine" wineboot --init >/dev/null 2>&1 &
 boot_pid=$!
 
-if [ ! -f "$build/build.ninja" ]; then
-  if ! output=$(cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+xlsxwriter=$(bash scripts/windows-xlsxwriter.sh | tail -n 1)
+
+# A build folder configured otherwise (without the .xlsx export, or with
+# another libxlsxwriter build) is configured anew: what pkg-config found stays
+# in the cache otherwise.
+cache=$build/CMakeCache.txt
+if [ ! -f "$build/build.ninja" ] || ! grep -qx 'KORVANE_XLSX_EXPORT:BOOL=ON' "$cache" ||
+  ! grep -qxF "XLSXWRITER_PREFIX:INTERNAL=$xlsxwriter" "$cache"; then
+  fresh=()
+  [ ! -f "$cache" ] || fresh=(--fresh)
+  if ! output=$(cmake "${fresh[@]}" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-      -DKORVANE_BUILD_GUI=OFF -DKORVANE_XLSX_EXPORT=OFF \
+      -DCMAKE_PREFIX_PATH="$xlsxwriter" \
+      -DKORVANE_BUILD_GUI=OFF -DKORVANE_XLSX_EXPORT=ON \
       -DKORVANE_GTEST_SOURCE_DIR=/usr/src/googletest \
       -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" 2>&1); then
