@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "globalhotkeys.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 
-#if defined(KORVANE_HAVE_XCB)
 #include <xcb/xcb.h>
-#elif defined(Q_OS_WIN)
-#include <qt_windows.h>
-#endif
 
 namespace korvane::platform {
 
 namespace {
 
-#if defined(KORVANE_HAVE_XCB)
 struct X11 {
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = 0;
@@ -69,56 +63,15 @@ unsigned keyCode(xcb_connection_t* connection, unsigned sym) {
 constexpr uint16_t kLockMasks[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
                                    XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
 constexpr uint16_t kModifierMask = 0xff;
-#elif defined(Q_OS_WIN)
-unsigned virtualKey(Qt::Key key) {
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return VK_F1 + (key - Qt::Key_F1);
-    if (key == Qt::Key_Escape)
-        return VK_ESCAPE;
-    return 0;
-}
-#endif
 
 } // namespace
 
-GlobalHotKeys::GlobalHotKeys(QObject* parent) : QObject(parent) {}
-
-GlobalHotKeys::~GlobalHotKeys() {
-    unregisterAll();
-    if (filterInstalled_ && QCoreApplication::instance() != nullptr)
-        QCoreApplication::instance()->removeNativeEventFilter(this);
-}
-
-int GlobalHotKeys::registerKey(Qt::Key key) {
-    unsigned nativeKey = 0;
-#if defined(KORVANE_HAVE_XCB)
+unsigned GlobalHotKeys::nativeKey(Qt::Key key) {
     const X11 x = x11();
-    if (x.connection != nullptr && keySym(key) != 0)
-        nativeKey = keyCode(x.connection, keySym(key));
-#elif defined(Q_OS_WIN)
-    nativeKey = virtualKey(key);
-#else
-    Q_UNUSED(key);
-#endif
-    if (nativeKey == 0 || !grab(nativeKey, nextId_))
-        return 0;
-    keys_.append({nextId_, nativeKey});
-    if (!filterInstalled_) {
-        QCoreApplication::instance()->installNativeEventFilter(this);
-        filterInstalled_ = true;
-    }
-    return nextId_++;
-}
-
-void GlobalHotKeys::unregisterAll() {
-    for (const HotKey& key : std::as_const(keys_))
-        ungrab(key);
-    keys_.clear();
+    return x.connection != nullptr && keySym(key) != 0 ? keyCode(x.connection, keySym(key)) : 0;
 }
 
 bool GlobalHotKeys::grab(unsigned nativeKey, int id) {
-#if defined(KORVANE_HAVE_XCB)
-    Q_UNUSED(id);
     const X11 x = x11();
     if (x.connection == nullptr || x.root == 0)
         return false;
@@ -136,33 +89,19 @@ bool GlobalHotKeys::grab(unsigned nativeKey, int id) {
     if (!taken)
         ungrab({id, nativeKey});
     return taken;
-#elif defined(Q_OS_WIN)
-    return RegisterHotKey(nullptr, id, 0, nativeKey) != 0;
-#else
-    Q_UNUSED(nativeKey);
-    Q_UNUSED(id);
-    return false;
-#endif
 }
 
 void GlobalHotKeys::ungrab(const HotKey& key) {
-#if defined(KORVANE_HAVE_XCB)
     const X11 x = x11();
     if (x.connection == nullptr)
         return;
     for (uint16_t lock : kLockMasks)
         xcb_ungrab_key(x.connection, xcb_keycode_t(key.nativeKey), x.root, lock);
     xcb_flush(x.connection);
-#elif defined(Q_OS_WIN)
-    UnregisterHotKey(nullptr, key.id);
-#else
-    Q_UNUSED(key);
-#endif
 }
 
 bool GlobalHotKeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) {
     Q_UNUSED(result);
-#if defined(KORVANE_HAVE_XCB)
     if (eventType != "xcb_generic_event_t")
         return false;
     auto* event = static_cast<xcb_generic_event_t*>(message);
@@ -179,25 +118,6 @@ bool GlobalHotKeys::nativeEventFilter(const QByteArray& eventType, void* message
         }
     }
     return false;
-#elif defined(Q_OS_WIN)
-    // Hot keys registered without a window arrive as thread messages.
-    if (eventType != "windows_generic_MSG" && eventType != "windows_dispatcher_MSG")
-        return false;
-    auto* msg = static_cast<MSG*>(message);
-    if (msg->message != WM_HOTKEY)
-        return false;
-    for (const HotKey& key : std::as_const(keys_)) {
-        if (key.id == int(msg->wParam)) {
-            emit activated(key.id);
-            return true;
-        }
-    }
-    return false;
-#else
-    Q_UNUSED(eventType);
-    Q_UNUSED(message);
-    return false;
-#endif
 }
 
 } // namespace korvane::platform

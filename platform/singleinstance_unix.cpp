@@ -19,23 +19,37 @@ constexpr int kConnectTimeoutMs = 1000;
 constexpr int kStaleLockMs = 10000;
 // Long enough for a hanging holder's lock to go stale.
 constexpr int kLockWaitMs = kStaleLockMs + 2000;
+
+void readRequests(SingleInstance* instance, QLocalServer* server) {
+    while (QLocalSocket* socket = server->nextPendingConnection()) {
+        auto handle = [instance, socket] {
+            while (socket->canReadLine()) {
+                if (socket->readLine() == kShowRequest)
+                    emit instance->showRequested();
+            }
+        };
+        QObject::connect(socket, &QLocalSocket::readyRead, instance, handle);
+        // A short-lived client may be gone before its request was read.
+        QObject::connect(socket, &QLocalSocket::disconnected, instance, handle);
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        handle();
+    }
+}
 } // namespace
 
+class SingleInstance::Server : public QLocalServer {
+  public:
+    using QLocalServer::QLocalServer;
+};
+
 QString SingleInstance::defaultServerName() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("korvane-") + qEnvironmentVariable("USERNAME");
-#else
     // The runtime folder belongs to the user alone (mode 0700).
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return QDir(folder.isEmpty() ? QDir::tempPath() : folder).filePath(QStringLiteral("korvane"));
-#endif
 }
 
-SingleInstance::SingleInstance(QString serverName, QObject* parent)
-    : QObject(parent), serverName_(std::move(serverName)) {}
-
 QString SingleInstance::lockFileName() const {
-    // A bare name is a pipe name (Windows) or a socket in the temporary folder.
+    // A bare name is a socket in the temporary folder.
     const QString lockName = serverName_ + QStringLiteral(".lock");
     return QFileInfo(serverName_).isAbsolute() ? lockName : QDir::temp().filePath(lockName);
 }
@@ -72,30 +86,14 @@ bool SingleInstance::askRunningInstanceToShow() {
 
 bool SingleInstance::listen() {
     delete server_;
-    server_ = new QLocalServer(this);
+    server_ = new Server(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::readRequests);
+    connect(server_, &QLocalServer::newConnection, this, [this] { readRequests(this, server_); });
     return server_->listen(serverName_);
 }
 
 bool SingleInstance::isListening() const {
     return server_ != nullptr && server_->isListening();
-}
-
-void SingleInstance::readRequests() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        auto handle = [this, socket] {
-            while (socket->canReadLine()) {
-                if (socket->readLine() == kShowRequest)
-                    emit showRequested();
-            }
-        };
-        connect(socket, &QLocalSocket::readyRead, this, handle);
-        // A short-lived client may be gone before its request was read.
-        connect(socket, &QLocalSocket::disconnected, this, handle);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        handle();
-    }
 }
 
 } // namespace korvane::platform
