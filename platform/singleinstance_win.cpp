@@ -15,8 +15,8 @@ namespace korvane::platform {
 
 namespace {
 
-// The names other versions of the program use: an instance of any version
-// hands a second start over to the one that runs.
+// The names every version of the program uses, so that a second start of any
+// version is handed over to the one that runs.
 const wchar_t kEventName[] = L"这里随便填，要复杂点的";
 const wchar_t kWindowValue[] = L"wodechengxu";
 
@@ -28,8 +28,8 @@ std::wstring eventName(const QString& serverName) {
     return name.toStdWString();
 }
 
-// The program's own instance keeps its window handle in the value its older
-// versions read; an instance of another name (a test's) in a value of that name.
+// The program's own instance keeps its window handle in the value every
+// version reads; an instance of another name (a test's) in a value of that name.
 std::wstring windowValueName(const QString& serverName) {
     return serverName == SingleInstance::defaultServerName() ? std::wstring(kWindowValue)
                                                              : serverName.toStdWString();
@@ -81,7 +81,7 @@ class SingleInstance::Server : public QObject, public QAbstractNativeEventFilter
         window_ = reinterpret_cast<HWND>(window->winId());
         // The registry value is a DWORD: window handles keep to 32 bits, also
         // in 64-bit programs, so that 32-bit programs can use them.
-        const DWORD handle = DWORD(reinterpret_cast<quintptr>(window_));
+        const DWORD handle = HandleToULong(window_);
         // The last start wins. Without the value a later start shows nothing
         // but still ends.
         RegSetValueExW(HKEY_CURRENT_USER, valueName_.c_str(), 0, REG_DWORD,
@@ -142,8 +142,8 @@ bool SingleInstance::askRunningInstanceToShow() {
                      RRF_RT_REG_DWORD, nullptr, &handle, &size) != ERROR_SUCCESS)
         handle = 0;
     // Zero until the running instance has shown its window, which it is
-    // about to do anyway.
-    const HWND window = reinterpret_cast<HWND>(quintptr(handle));
+    // about to do anyway. Sign-extended, as Windows widens a 32-bit handle.
+    const HWND window = static_cast<HWND>(LongToHandle(LONG(handle)));
     if (window != nullptr && IsWindow(window)) {
         // This start was made by the user just now and may bring a window to
         // the front; it passes that on to the running instance.

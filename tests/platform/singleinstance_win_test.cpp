@@ -66,7 +66,8 @@ bool eventExists(const QString& name) {
     return event != nullptr;
 }
 
-quintptr storedWindow(const QString& name) {
+// The DWORD stored, 0 when there is none.
+quint32 storedWindow(const QString& name) {
     DWORD handle = 0;
     DWORD size = sizeof handle;
     if (RegGetValueW(HKEY_CURRENT_USER, nullptr, name.toStdWString().c_str(), RRF_RT_REG_DWORD,
@@ -94,12 +95,12 @@ class SingleInstanceWinTest : public QObject {
         QDialog message;
         message.show();
         QVERIFY(QTest::qWaitForWindowExposed(&message));
-        QCOMPARE(storedWindow(name()), quintptr(0));
+        QCOMPARE(storedWindow(name()), quint32(0));
         QWidget window;
         connect(&first, &SingleInstance::showRequested, &window, &QWidget::showNormal);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(storedWindow(name()), quintptr(window.winId()));
+        QCOMPARE(storedWindow(name()), quint32(window.winId()));
         window.hide();
         message.hide();
 
