@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QHash>
 
-#include <mmsystem.h>
 #include <qt_windows.h>
+
+// After windows.h, whose types it uses.
+#include <mmsystem.h>
 
 namespace korvane::platform {
 

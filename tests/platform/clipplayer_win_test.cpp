@@ -8,8 +8,10 @@
 #include <QUrl>
 #include <QtTest>
 
-#include <mmsystem.h>
 #include <qt_windows.h>
+
+// After windows.h, whose types it uses.
+#include <mmsystem.h>
 
 using korvane::platform::ClipPlayer;
 
