@@ -76,6 +76,10 @@ quint32 storedWindow(const QString& name) {
     return handle;
 }
 
+bool realWindows() {
+    return QGuiApplication::platformName() == QLatin1String("windows");
+}
+
 } // namespace
 
 class SingleInstanceWinTest : public QObject {
@@ -84,6 +88,8 @@ class SingleInstanceWinTest : public QObject {
     // A second start, another process, finds the event, shows the running
     // instance's hidden main window and ends with "handed over".
     void secondStartShowsTheRunningWindow() {
+        if (!realWindows())
+            QSKIP("window handles need Windows' own platform, not offscreen");
         InstanceName name;
         SingleInstance first(name());
         QCOMPARE(first.claim(), Role::Running);
@@ -125,7 +131,8 @@ class SingleInstanceWinTest : public QObject {
                       {QLatin1String(kClaimAndStay), name()});
         QVERIFY(running.waitForReadyRead(20000));
         QCOMPARE(running.readLine().trimmed(), roleName(Role::Running));
-        QTRY_VERIFY(storedWindow(name()) != 0);
+        if (realWindows())
+            QTRY_VERIFY(storedWindow(name()) != 0);
         QCOMPARE(SingleInstance(name()).claim(), Role::HandedOver);
 
         running.kill();
