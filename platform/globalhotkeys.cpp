@@ -2,84 +2,8 @@
 #include "globalhotkeys.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-
-#if defined(KORVANE_HAVE_XCB)
-#include <xcb/xcb.h>
-#elif defined(Q_OS_WIN)
-#include <qt_windows.h>
-#endif
 
 namespace korvane::platform {
-
-namespace {
-
-#if defined(KORVANE_HAVE_XCB)
-struct X11 {
-    xcb_connection_t* connection = nullptr;
-    xcb_window_t root = 0;
-};
-
-// Null under offscreen and Wayland: there the X11 interface or its connection is missing.
-X11 x11() {
-    X11 result;
-    auto* app = qGuiApp == nullptr ? nullptr
-                                   : qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (app == nullptr || app->connection() == nullptr)
-        return result;
-    result.connection = app->connection();
-    const xcb_screen_iterator_t screen = xcb_setup_roots_iterator(xcb_get_setup(result.connection));
-    if (screen.rem > 0)
-        result.root = screen.data->root;
-    return result;
-}
-
-unsigned keySym(Qt::Key key) {
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
-        return 0xffbe + (key - Qt::Key_F1); // XK_F1 onward
-    if (key == Qt::Key_Escape)
-        return 0xff1b; // XK_Escape
-    return 0;
-}
-
-unsigned keyCode(xcb_connection_t* connection, unsigned sym) {
-    const xcb_setup_t* setup = xcb_get_setup(connection);
-    const xcb_keycode_t first = setup->min_keycode;
-    const int count = setup->max_keycode - first + 1;
-    xcb_get_keyboard_mapping_reply_t* reply = xcb_get_keyboard_mapping_reply(
-        connection, xcb_get_keyboard_mapping(connection, first, count), nullptr);
-    if (reply == nullptr)
-        return 0;
-    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply);
-    const int perCode = reply->keysyms_per_keycode;
-    unsigned code = 0;
-    for (int i = 0; i < count && code == 0; ++i) {
-        for (int j = 0; j < perCode; ++j) {
-            if (syms[i * perCode + j] == sym) {
-                code = first + i;
-                break;
-            }
-        }
-    }
-    free(reply);
-    return code;
-}
-
-// The key counts as pressed without modifiers also with CapsLock and NumLock on.
-constexpr uint16_t kLockMasks[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
-                                   XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
-constexpr uint16_t kModifierMask = 0xff;
-#elif defined(Q_OS_WIN)
-unsigned virtualKey(Qt::Key key) {
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return VK_F1 + (key - Qt::Key_F1);
-    if (key == Qt::Key_Escape)
-        return VK_ESCAPE;
-    return 0;
-}
-#endif
-
-} // namespace
 
 GlobalHotKeys::GlobalHotKeys(QObject* parent) : QObject(parent) {}
 
@@ -90,19 +14,10 @@ GlobalHotKeys::~GlobalHotKeys() {
 }
 
 int GlobalHotKeys::registerKey(Qt::Key key) {
-    unsigned nativeKey = 0;
-#if defined(KORVANE_HAVE_XCB)
-    const X11 x = x11();
-    if (x.connection != nullptr && keySym(key) != 0)
-        nativeKey = keyCode(x.connection, keySym(key));
-#elif defined(Q_OS_WIN)
-    nativeKey = virtualKey(key);
-#else
-    Q_UNUSED(key);
-#endif
-    if (nativeKey == 0 || !grab(nativeKey, nextId_))
+    const unsigned code = nativeKey(key);
+    if (code == 0 || !grab(code, nextId_))
         return 0;
-    keys_.append({nextId_, nativeKey});
+    keys_.append({nextId_, code});
     if (!filterInstalled_) {
         QCoreApplication::instance()->installNativeEventFilter(this);
         filterInstalled_ = true;
@@ -114,90 +29,6 @@ void GlobalHotKeys::unregisterAll() {
     for (const HotKey& key : std::as_const(keys_))
         ungrab(key);
     keys_.clear();
-}
-
-bool GlobalHotKeys::grab(unsigned nativeKey, int id) {
-#if defined(KORVANE_HAVE_XCB)
-    Q_UNUSED(id);
-    const X11 x = x11();
-    if (x.connection == nullptr || x.root == 0)
-        return false;
-    bool taken = true;
-    for (uint16_t lock : kLockMasks) {
-        xcb_void_cookie_t cookie =
-            xcb_grab_key_checked(x.connection, 1, x.root, lock, xcb_keycode_t(nativeKey),
-                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-        // BadAccess: another client holds the key.
-        if (xcb_generic_error_t* error = xcb_request_check(x.connection, cookie)) {
-            free(error);
-            taken = false;
-        }
-    }
-    if (!taken)
-        ungrab({id, nativeKey});
-    return taken;
-#elif defined(Q_OS_WIN)
-    return RegisterHotKey(nullptr, id, 0, nativeKey) != 0;
-#else
-    Q_UNUSED(nativeKey);
-    Q_UNUSED(id);
-    return false;
-#endif
-}
-
-void GlobalHotKeys::ungrab(const HotKey& key) {
-#if defined(KORVANE_HAVE_XCB)
-    const X11 x = x11();
-    if (x.connection == nullptr)
-        return;
-    for (uint16_t lock : kLockMasks)
-        xcb_ungrab_key(x.connection, xcb_keycode_t(key.nativeKey), x.root, lock);
-    xcb_flush(x.connection);
-#elif defined(Q_OS_WIN)
-    UnregisterHotKey(nullptr, key.id);
-#else
-    Q_UNUSED(key);
-#endif
-}
-
-bool GlobalHotKeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) {
-    Q_UNUSED(result);
-#if defined(KORVANE_HAVE_XCB)
-    if (eventType != "xcb_generic_event_t")
-        return false;
-    auto* event = static_cast<xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_KEY_PRESS)
-        return false;
-    auto* press = reinterpret_cast<xcb_key_press_event_t*>(event);
-    const uint16_t modifiers = press->state & kModifierMask & ~(XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2);
-    if (modifiers != 0)
-        return false;
-    for (const HotKey& key : std::as_const(keys_)) {
-        if (key.nativeKey == press->detail) {
-            emit activated(key.id);
-            return true;
-        }
-    }
-    return false;
-#elif defined(Q_OS_WIN)
-    // Hot keys registered without a window arrive as thread messages.
-    if (eventType != "windows_generic_MSG" && eventType != "windows_dispatcher_MSG")
-        return false;
-    auto* msg = static_cast<MSG*>(message);
-    if (msg->message != WM_HOTKEY)
-        return false;
-    for (const HotKey& key : std::as_const(keys_)) {
-        if (key.id == int(msg->wParam)) {
-            emit activated(key.id);
-            return true;
-        }
-    }
-    return false;
-#else
-    Q_UNUSED(eventType);
-    Q_UNUSED(message);
-    return false;
-#endif
 }
 
 } // namespace korvane::platform

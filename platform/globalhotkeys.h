@@ -9,7 +9,8 @@ namespace korvane::platform {
 
 // System-wide hot keys without modifiers: key grabs on the root window under
 // X11 (also while NumLock or CapsLock is on), RegisterHotKey on Windows. Where
-// neither exists (Wayland, offscreen) registering fails silently.
+// neither exists (Wayland; Linux without an X11 connection, as under Qt's
+// offscreen platform) registering fails silently.
 class GlobalHotKeys : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
   public:
@@ -35,6 +36,9 @@ class GlobalHotKeys : public QObject, public QAbstractNativeEventFilter {
         unsigned nativeKey; // X11 key code or Windows virtual key
     };
 
+    // The key's X11 key code or Windows virtual key; 0 when it cannot be
+    // taken here.
+    static unsigned nativeKey(Qt::Key key);
     bool grab(unsigned nativeKey, int id);
     void ungrab(const HotKey& key);
 

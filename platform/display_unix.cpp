@@ -6,7 +6,6 @@
 namespace korvane::platform {
 
 bool displayAvailable(std::string* advice) {
-#if defined(__unix__) && !defined(__APPLE__)
     auto set = [](const char* name) {
         const char* value = std::getenv(name);
         return value != nullptr && *value != '\0';
@@ -18,10 +17,6 @@ bool displayAvailable(std::string* advice) {
                   "  Start it from a desktop session, or on a machine without one use Xvfb:\n"
                   "    xvfb-run -a build/korvane\n";
     return false;
-#else
-    (void)advice;
-    return true;
-#endif
 }
 
 } // namespace korvane::platform
