@@ -84,7 +84,7 @@ constexpr ControlRow kRectTube[] = {
     {K::ResultRed, "编辑框47", "", {342, 120, 80, 28}, "分组框5"},
     {K::FormulaLabel, "标签48", "理论重量计算公式=", {23, 184, 112, 16}, "分组框5"},
     {K::FormulaText, "标签49", "2×壁厚d×（边a + 边b — 2×壁厚d）×0.00785", {143, 184, 321, 16}, "分组框5"},
-    {K::Sketch, "图片框3", ":/sketches/recttube.svg", {95, 90, 80, 60}, "分组框5"},
+    {K::Sketch, "图片框3", ":/sketches/recttube", {95, 90, 80, 60}, "分组框5"},
 };
 
 constexpr ControlRow kRoundTube[] = {
@@ -102,7 +102,7 @@ constexpr ControlRow kRoundTube[] = {
     {K::ResultRed, "编辑框52", "", {342, 120, 80, 28}, "分组框7"},
     {K::FormulaLabel, "标签67", "理论重量计算公式=", {23, 180, 116, 24}, "分组框7"},
     {K::FormulaText, "标签68", "(外径-壁厚)×壁厚×0.02466", {138, 180, 243, 24}, "分组框7"},
-    {K::Sketch, "图片框12", ":/sketches/roundtube.svg", {95, 90, 80, 72}, "分组框7"},
+    {K::Sketch, "图片框12", ":/sketches/roundtube", {95, 90, 80, 72}, "分组框7"},
 };
 
 constexpr ControlRow kRoundBar[] = {
@@ -118,7 +118,7 @@ constexpr ControlRow kRoundBar[] = {
     {K::ResultRed, "编辑框51", "", {341, 120, 80, 28}, "分组框6"},
     {K::FormulaLabel, "标签65", "理论重量计算公式=", {23, 180, 116, 24}, "分组框6"},
     {K::FormulaText, "标签66", "直径×直径×0.00617", {139, 180, 216, 24}, "分组框6"},
-    {K::Sketch, "图片框4", ":/sketches/roundbar.svg", {95, 90, 80, 60}, "分组框6"},
+    {K::Sketch, "图片框4", ":/sketches/roundbar", {95, 90, 80, 60}, "分组框6"},
 };
 
 constexpr ControlRow kFlatBar[] = {
@@ -136,12 +136,12 @@ constexpr ControlRow kFlatBar[] = {
     {K::ResultRed, "编辑框58", "", {342, 120, 80, 28}, "分组框8"},
     {K::FormulaLabel, "标签58", "理论重量计算公式=", {23, 180, 104, 24}, "分组框8"},
     {K::FormulaText, "标签69", "宽度×厚度×0.00785", {140, 180, 194, 24}, "分组框8"},
-    {K::Sketch, "图片框2", ":/sketches/flatbar.svg", {95, 90, 80, 60}, "分组框8"},
+    {K::Sketch, "图片框2", ":/sketches/flatbar", {95, 90, 80, 60}, "分组框8"},
 };
 
 constexpr ControlRow kHBeam[] = {
     {K::Title, "标签127", "H型钢重量计算", {180, 11, 165, 29}},
-    {K::Sketch, "图片框10", ":/sketches/hbeam.svg", {80, 21, 80, 66}},
+    {K::Sketch, "图片框10", ":/sketches/hbeam", {80, 21, 80, 66}},
     {K::Label, "标签114", "理论重量G(Kg/m):", {208, 44, 112, 28}},
     {K::ResultBlue, "编辑框90", "", {335, 44, 100, 28}},
     {K::Label, "标签115", "H型钢重量(Kg):", {208, 84, 123, 28}},

@@ -124,7 +124,7 @@ void MainWindow::buildBottomBar(QWidget* client) {
                         WindowLayout::kOnTopCheckBox);
     connect(onTop, &QCheckBox::toggled, this, &MainWindow::setAlwaysOnTop);
 
-    auto* calculator = place(new PictureButton(QStringLiteral(":/pictures/calculator.svg"), client),
+    auto* calculator = place(new PictureButton(QStringLiteral(":/pictures/calculator"), client),
                              "计算器", WindowLayout::kCalculatorPicture);
     calculator->setToolTip(QStringLiteral("计算器"));
     connect(calculator, &PictureButton::pressed, this,

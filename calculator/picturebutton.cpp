@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picturebutton.h"
 
-#include "svgpicture.h"
+#include "scaledpicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,8 +21,7 @@ void PictureButton::mousePressEvent(QMouseEvent* event) {
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    SvgPicture::paint(&painter, picture_, rect());
+    ScaledPicture::paint(&painter, picture_, rect(), Qt::KeepAspectRatio);
 }
 
 } // namespace korvane

@@ -12,6 +12,8 @@ class PictureButton : public QWidget {
     Q_OBJECT
   public:
     PictureButton(QString picture, QWidget* parent = nullptr);
+    // The ScaledPicture shown (":/pictures/calculator").
+    const QString& picture() const { return picture_; }
 
   signals:
     void pressed();

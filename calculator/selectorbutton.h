@@ -16,6 +16,9 @@ class SelectorButton : public QAbstractButton {
     // The sound clip played when the button is clicked.
     const QUrl& clip() const { return clip_; }
     QSize sizeHint() const override;
+    // The picture a button of this size shows, pressed or not
+    // (":/pictures/selector-up-40x24").
+    static QString pictureName(bool down, QSize size);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

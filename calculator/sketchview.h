@@ -3,12 +3,11 @@
 
 #include <QWidget>
 
-class QSvgRenderer;
-
 namespace korvane {
 
-// A section sketch drawn from an SVG resource at the widget's size, crisp at
-// any screen scale. The SVG is parsed on first paint, not at start-up.
+// A section sketch (a ScaledPicture such as ":/sketches/ibeam") drawn at the
+// widget's size, crisp at each screen scale. The picture is read on first
+// paint, not at start-up.
 class SketchView : public QWidget {
     Q_OBJECT
   public:
@@ -20,7 +19,6 @@ class SketchView : public QWidget {
 
   private:
     QString resource_;
-    QSvgRenderer* renderer_ = nullptr;
 };
 
 } // namespace korvane

@@ -31,7 +31,7 @@ constexpr ControlRow kCheckeredPlate[] = {
 
 constexpr ControlRow kIBeam[] = {
     {K::List, "超级列表框1", "", {1, 49, 260, 210}},
-    {K::Sketch, "图片框5", ":/sketches/ibeam.svg", {265, 66, 80, 60}},
+    {K::Sketch, "图片框5", ":/sketches/ibeam", {265, 66, 80, 60}},
     {K::Title, "标签87", "普通工字钢重量计算", {358, 56, 192, 24}},
     {K::Label, "标签79", "理论重量G(Kg/m):", {350, 95, 110, 28}},
     {K::ResultBlue, "编辑框62", "", {477, 95, 90, 28}},
@@ -45,7 +45,7 @@ constexpr ControlRow kIBeam[] = {
 
 constexpr ControlRow kEqualAngle[] = {
     {K::List, "超级列表框2", "", {28, 9, 200, 190}},
-    {K::Sketch, "图片框6", ":/sketches/equalangle.svg", {244, 25, 80, 64}},
+    {K::Sketch, "图片框6", ":/sketches/equalangle", {244, 25, 80, 64}},
     {K::Title, "标签88", "等边角钢重量计算", {374, 15, 192, 24}},
     {K::Label, "标签83", "理论重量G(Kg/m):", {350, 51, 118, 28}},
     {K::ResultBlue, "编辑框66", "", {477, 51, 90, 28}},
@@ -59,7 +59,7 @@ constexpr ControlRow kEqualAngle[] = {
 
 constexpr ControlRow kUnequalAngle[] = {
     {K::List, "超级列表框3", "", {28, 9, 200, 190}},
-    {K::Sketch, "图片框7", ":/sketches/unequalangle.svg", {234, 25, 80, 60}},
+    {K::Sketch, "图片框7", ":/sketches/unequalangle", {234, 25, 80, 60}},
     {K::Title, "标签89", "不等边角钢重量计算", {344, 15, 192, 24}},
     {K::Label, "标签90", "理论重量G(Kg/m):", {323, 51, 110, 28}},
     {K::ResultBlue, "编辑框73", "", {450, 51, 120, 28}},
@@ -73,7 +73,7 @@ constexpr ControlRow kUnequalAngle[] = {
 
 constexpr ControlRow kChannel[] = {
     {K::List, "超级列表框4", "", {1, 49, 260, 210}},
-    {K::Sketch, "图片框8", ":/sketches/channel.svg", {268, 66, 75, 60}},
+    {K::Sketch, "图片框8", ":/sketches/channel", {268, 66, 75, 60}},
     {K::Title, "标签94", "普通槽钢重量计算", {368, 56, 172, 24}},
     {K::Label, "标签95", "理论重量G(Kg/m):", {350, 95, 110, 28}},
     {K::ResultBlue, "编辑框74", "", {477, 95, 90, 28}},
@@ -113,7 +113,7 @@ constexpr ControlRow kWeldedPipe[] = {
 
 constexpr ControlRow kRail[] = {
     {K::List, "超级列表框6", "", {1, 49, 200, 210}},
-    {K::Sketch, "图片框9", ":/sketches/rail.svg", {205, 66, 100, 120}},
+    {K::Sketch, "图片框9", ":/sketches/rail", {205, 66, 100, 120}},
     {K::Title, "标签104", "普通钢轨重量计算", {330, 56, 182, 24}},
     {K::Label, "标签105", "理论重量G(Kg/m):", {317, 94, 105, 28}},
     {K::ResultBlue, "编辑框82", "", {444, 94, 120, 28}},
@@ -127,7 +127,7 @@ constexpr ControlRow kRail[] = {
 
 constexpr ControlRow kCChannel[] = {
     {K::List, "超级列表框8", "", {1, 49, 210, 210}},
-    {K::Sketch, "图片框11", ":/sketches/cchannel.svg", {219, 66, 90, 180}},
+    {K::Sketch, "图片框11", ":/sketches/cchannel", {219, 66, 90, 180}},
     {K::Title, "标签122", "常见C型钢重量计算", {361, 56, 192, 24}},
     {K::Label, "标签123", "理论重量G(Kg/m):", {317, 94, 118, 28}},
     {K::ResultBlue, "编辑框97", "", {444, 94, 124, 28}},

@@ -5,16 +5,19 @@
 #                                icons/hicolor/NxN/apps/korvane.png (Linux desktops)
 #   about/sources/*.svg       -> about/showcase-1..5.jpg (566 x 369), about/marker.jpg (14 x 14)
 #   kChatLink of about/developercontact.h -> about/contact.jpg, a QR code of 521 x 519
+#   pictures/selector-*.svg, pictures/calculator.svg, sketches/*.svg
+#                             -> NAME@1x.png, NAME@1.25x.png, NAME@1.5x.png, NAME@2x.png
+#                                beside them (the main window's pictures)
 # The results are kept in the repository; run this again after changing a source
-# or the developer's contact. Needs rsvg-convert (librsvg2-bin), ImageMagick and
-# qrencode; zbarimg (zbar-tools), when present, reads the QR code back.
+# or the developer's contact. Needs rsvg-convert (librsvg2-bin), ImageMagick,
+# qrencode and optipng; zbarimg (zbar-tools), when present, reads the QR code back.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 # Called by full path: a stand-in named convert may come first on PATH.
 convert=/usr/bin/convert
 
-for tool in rsvg-convert qrencode "$convert"; do
+for tool in rsvg-convert qrencode optipng "$convert"; do
   if ! command -v "$tool" >/dev/null; then
     echo "make_pictures: $tool is missing; run scripts/setup.sh" >&2
     exit 1
@@ -133,4 +136,35 @@ if command -v zbarimg >/dev/null; then
     exit 1
   fi
 fi
-echo "make_pictures: icons, showcase, marker and contact picture made"
+# --- The main window's pictures. The program draws them without an SVG renderer
+# (ScaledPicture), from a PNG for each screen scale it picks from, at the size
+# the window shows the picture: the selector buttons are 40 and 50 wide (each
+# width has its own pictures so the corners keep their shape), the calculator
+# picture 24 x 24, and each sketch the size written in its SVG, which is the
+# size of its box on the page. Sizes that are not whole pixels are rounded up.
+# optipng makes the files as small as it can without changing a pixel.
+scales=(1 1.25 1.5 2)
+times_up() { awk -v a="$1" -v b="$2" 'BEGIN { v = a * b; r = int(v); if (r < v) r++; print r }'; }
+scaled_pngs() { # SOURCE WxH OUTPUT-NAME
+  local w=${2%x*} h=${2#*x} scale out
+  for scale in "${scales[@]}"; do
+    out="$3@${scale}x.png"
+    svg_png "$1" "$(times_up "$w" "$scale")x$(times_up "$h" "$scale")" "$out"
+    optipng -quiet -o7 -strip all "$out"
+  done
+}
+for state in up down; do
+  for size in 40x24 50x24; do
+    scaled_pngs "$here/pictures/selector-$state.svg" "$size" "$here/pictures/selector-$state-$size"
+  done
+done
+scaled_pngs "$here/pictures/calculator.svg" 24x24 "$here/pictures/calculator"
+for svg in "$here"/sketches/*.svg; do
+  size=$(sed -n 's/.*<svg[^>]* width="\([0-9]*\)" height="\([0-9]*\)".*/\1x\2/p' "$svg" | head -n 1)
+  if [ -z "$size" ]; then
+    echo "make_pictures: no width and height in $svg" >&2
+    exit 1
+  fi
+  scaled_pngs "$svg" "$size" "${svg%.svg}"
+done
+echo "make_pictures: icons, showcase, marker, contact and window pictures made"

@@ -11,7 +11,7 @@ set -euo pipefail
 # .xlsx writer, xcb for the hot keys and a Chinese font.
 run_packages=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libxcb1-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libxcb1-dev
   libxlsxwriter-dev
   fonts-wqy-microhei
 )
@@ -26,7 +26,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils trayer
   espeak-ng sox
-  librsvg2-bin qrencode zbar-tools desktop-file-utils
+  librsvg2-bin qrencode optipng zbar-tools desktop-file-utils
   lintian appstream
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
 )
