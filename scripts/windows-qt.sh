@@ -11,6 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+source scripts/debian-source.sh
 cache=${KORVANE_CACHE:-$HOME/.cache/korvane}
 version=6.4.2
 
@@ -50,15 +51,7 @@ start=$(date +%s)
 work=$cache/qt-$version-mingw64-$key.build
 src=$cache/qt-source/qtbase-everywhere-src-$version
 if [ ! -f "$src/CMakeLists.txt" ]; then
-  # The source package through an apt configuration of our own with deb-src
-  # entries, so that the machine's own sources stay as they are.
-  apt=$cache/qt-source/apt
-  mkdir -p "$apt/lists/partial"
-  sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt/src.sources"
-  a=(-o "Dir::Etc::sourcelist=$apt/src.sources" -o Dir::Etc::sourceparts=/dev/null
-    -o "Dir::State::Lists=$apt/lists")
-  apt-get "${a[@]}" update -qq
-  (cd "$cache/qt-source" && apt-get "${a[@]}" source --download-only -qq "qt6-base=$version+dfsg-10")
+  debian_source "$cache" "$cache/qt-source" "qt6-base=$version+dfsg-10"
   tar -C "$cache/qt-source" -xf "$cache/qt-source/qt6-base_$version+dfsg.orig.tar.xz"
 fi
 

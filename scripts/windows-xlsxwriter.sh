@@ -12,6 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+source scripts/debian-source.sh
 cache=${KORVANE_CACHE:-$HOME/.cache/korvane}
 version=1.1.4
 
@@ -51,16 +52,7 @@ src=$sources/libxlsxwriter-RELEASE_$version
 if [ ! -f "$src/CMakeLists.txt" ]; then
   mkdir -p "$sources"
   if [ ! -f "$sources/libxlsxwriter_$version.orig.tar.gz" ]; then
-    # The source package through an apt configuration of our own with
-    # deb-src entries (the one scripts/windows-qt.sh uses), so that the
-    # machine's own sources stay as they are.
-    apt=$cache/qt-source/apt
-    mkdir -p "$apt/lists/partial"
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt/src.sources"
-    a=(-o "Dir::Etc::sourcelist=$apt/src.sources" -o Dir::Etc::sourceparts=/dev/null
-      -o "Dir::State::Lists=$apt/lists")
-    apt-get "${a[@]}" update -qq
-    (cd "$sources" && apt-get "${a[@]}" source --download-only -qq "libxlsxwriter=$version-2")
+    debian_source "$cache" "$sources" "libxlsxwriter=$version-2"
   fi
   # Only what the library is built from: the archive also holds the
   # documentation and the test files (20 MB).
