@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mainwindow.h"
+#include "pagedescriptor.h"
 #include "recordingmessageboxes.h"
 
 #include <QApplication>
@@ -21,6 +22,14 @@ inline void clickRow(QTableWidget* list, const QString& model) {
         }
     }
     QFAIL("no such row");
+}
+
+// A data table of one row per page, main and nested: columns "page" and "nested".
+inline void addEveryPage() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("nested");
+    for (const korvane::PageDescriptor& d : korvane::pageDescriptors())
+        QTest::addRow("%d/%d", d.page, d.nested) << d.page << d.nested;
 }
 
 // A shown and active main window, with message boxes recorded instead of shown.

@@ -59,12 +59,7 @@ class PageDescriptorTest : public QObject {
         QCOMPARE(int(korvane::pageDescriptors().size()), pages);
     }
 
-    void namesExistWithTheirKind_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("nested");
-        for (const PageDescriptor& d : korvane::pageDescriptors())
-            QTest::addRow("%d/%d", d.page, d.nested) << d.page << d.nested;
-    }
+    void namesExistWithTheirKind_data() { addEveryPage(); }
     void namesExistWithTheirKind() {
         QFETCH(int, page);
         QFETCH(int, nested);

@@ -49,12 +49,7 @@ class PageLayoutTest : public QObject {
   private slots:
     void initTestCase() { korvane::VisualStyle::apply(); }
 
-    void everyControlIsWholeAndVisible_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("nested");
-        for (const PageDescriptor& d : korvane::pageDescriptors())
-            QTest::addRow("%d/%d", d.page, d.nested) << d.page << d.nested;
-    }
+    void everyControlIsWholeAndVisible_data() { addEveryPage(); }
     void everyControlIsWholeAndVisible() {
         QFETCH(int, page);
         QFETCH(int, nested);

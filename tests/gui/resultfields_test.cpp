@@ -124,12 +124,7 @@ class ResultFieldsTest : public QObject {
     // one, set after it, leaves no tool tip behind. The tool tip comes with
     // the first digit the field cannot show together with the others: the
     // field itself scrolls from there on when its cursor is at the end.
-    void everyResultField_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("nested");
-        for (const PageDescriptor& d : korvane::pageDescriptors())
-            QTest::addRow("%d/%d", d.page, d.nested) << d.page << d.nested;
-    }
+    void everyResultField_data() { addEveryPage(); }
     void everyResultField() {
         QFETCH(int, page);
         QFETCH(int, nested);
