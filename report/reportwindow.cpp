@@ -64,12 +64,14 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, QRect
     return widget;
 }
 
-// A control below the grid, its top measured from the grid's height.
+// A control below the grid, its top measured from the grid's bottom; laid out
+// with the grid by layOut().
 template <typename Widget>
-Widget* placeBelow(Widget* widget, const char* name, QRect rect, int gridHeight,
+Widget* placeBelow(Widget* widget, const char* name, QRect rect,
                    std::vector<std::pair<QWidget*, QRect>>& belowGrid) {
+    widget->setObjectName(QString::fromUtf8(name));
     belowGrid.emplace_back(widget, rect);
-    return place(widget, name, rect.translated(0, gridHeight));
+    return widget;
 }
 
 // The controls below the grid; tops are measured from the grid's height h.
@@ -113,14 +115,16 @@ ReportWindow::ReportWindow(std::span<const SummaryItem> lines,
     setAttribute(Qt::WA_DeleteOnClose);
     const int height = clientHeight(lineCount_);
     setFixedSize(kClientWidth, height);
-    buildControls(height - kBelowGrid);
+    buildControls();
 
     grid_ = ReportSheet::build(
         lines, columnTitles,
         {toGbk(title_->text()), toGbk(company_->text()), toGbk(preparer_->text()), dateText()});
     model_ = new ReportGridModel(grid_, this);
-    view_ = place(new ReportGridView(model_, this), "高级表格1", gridRect(height));
+    view_ = new ReportGridView(model_, this);
+    view_->setObjectName(QStringLiteral("高级表格1"));
     view_->lower();
+    layOut();
     connect(view_, &ReportGridView::editFinished, this, &ReportWindow::recomputeTotal);
 
     connect(title_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -148,37 +152,36 @@ QSize ReportWindow::minimumSizeHint() const {
     return {kClientWidth, designedClientHeight(0)};
 }
 
-QRect ReportWindow::gridRect(int clientHeight) {
-    return {2, 5, 574, clientHeight - kBelowGrid};
+void ReportWindow::layOut() {
+    const int gridHeight = height() - kBelowGrid;
+    view_->setGeometry(2, 5, 574, gridHeight);
+    for (const auto& [control, rect] : belowGrid_)
+        control->setGeometry(rect.translated(0, gridHeight));
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* event) {
     // Made lower to fit a screen, or higher again: the controls stay below
     // the grid, and the grid scrolls for the rest.
     QWidget::resizeEvent(event);
-    if (view_ == nullptr)
-        return;
-    const int gridHeight = height() - kBelowGrid;
-    view_->setGeometry(gridRect(height()));
-    for (const auto& [control, rect] : belowGrid_)
-        control->setGeometry(rect.translated(0, gridHeight));
+    if (view_ != nullptr)
+        layOut();
 }
 
 PrintPreviewWindow* ReportWindow::previewWindow() const {
     return preview_;
 }
 
-void ReportWindow::buildControls(int gridHeight) {
+void ReportWindow::buildControls() {
     for (const Placed& label : kLabels)
         placeBelow(new QLabel(QString::fromUtf8(label.text), this), label.name, below(label),
-                   gridHeight, belowGrid_);
+                   belowGrid_);
     QLineEdit** edits[] = {&title_, &preparer_, &company_};
     for (size_t i = 0; i < std::size(kEditBoxes); ++i)
         *edits[i] = placeBelow(new QLineEdit(QString::fromUtf8(kEditBoxes[i].text), this),
-                               kEditBoxes[i].name, below(kEditBoxes[i]), gridHeight, belowGrid_);
+                               kEditBoxes[i].name, below(kEditBoxes[i]), belowGrid_);
 
     date_ = placeBelow(new QDateEdit(QDate::currentDate(), this), "日期框1", {377, 40, 120, 24},
-                       gridHeight, belowGrid_);
+                       belowGrid_);
     date_->setCalendarPopup(true);
     date_->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
     // Dates are Chinese on a desktop of any language: month and day names,
@@ -190,7 +193,7 @@ void ReportWindow::buildControls(int gridHeight) {
     QPushButton* buttons[std::size(kButtons)];
     for (size_t i = 0; i < std::size(kButtons); ++i)
         buttons[i] = placeBelow(new QPushButton(QString::fromUtf8(kButtons[i].text), this),
-                                kButtons[i].name, below(kButtons[i]), gridHeight, belowGrid_);
+                                kButtons[i].name, below(kButtons[i]), belowGrid_);
     connect(buttons[0], &QPushButton::clicked, this, &ReportWindow::saveHeaderInfo);
     connect(buttons[1], &QPushButton::clicked, this, &ReportWindow::exportSheet);
     connect(buttons[2], &QPushButton::clicked, this, &ReportWindow::printPreview);
@@ -198,7 +201,7 @@ void ReportWindow::buildControls(int gridHeight) {
     connect(buttons[4], &QPushButton::clicked, this, &QWidget::close);
 
     onTop_ = placeBelow(new QCheckBox(QStringLiteral("总在最前"), this), "选择框1汇总",
-                        {28, 79, 80, 16}, gridHeight, belowGrid_);
+                        {28, 79, 80, 16}, belowGrid_);
     connect(onTop_, &QCheckBox::toggled, this, &ReportWindow::setStaysOnTop);
 
     // The total is kept in a label that is never shown, as the window always had it.

@@ -69,8 +69,9 @@ class ReportWindow : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    static QRect gridRect(int clientHeight);
-    void buildControls(int gridHeight);
+    void buildControls();
+    // The grid as high as the window leaves it, the controls below it.
+    void layOut();
     void loadHeaderInfo();
     void updateSignature();
     void setStaysOnTop(bool onTop);
